@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// The few places where the program meets the operating system's files. Everything that differs
+// between Linux and Windows sits behind one function here.
+namespace quillbat {
+
+// A file that could not be written. what() names the file and the system's reason.
+class FileWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The folder that holds the running executable (where the phrase and settings files lie).
+std::filesystem::path programFolder();
+
+// A path from a UTF-8 file name (as the command line and Qt give them), and back, so that
+// names such as "Liga Española" work on every system.
+std::filesystem::path pathFromUtf8(std::string_view utf8Name);
+std::string pathToUtf8(const std::filesystem::path& path);
+
+// Opens a file for reading as bytes. Throws InputError naming displayName with a reason a user
+// understands ("cannot be opened: No such file or directory", "is a folder, not a file").
+std::ifstream openForReading(const std::filesystem::path& path, const std::string& displayName);
+
+// Reads a whole file as bytes; throws InputError as openForReading, or when reading fails.
+std::string readWholeFile(const std::filesystem::path& path, const std::string& displayName);
+
+// Replaces the file at path with bytes: they are written to a temporary file in the same
+// folder, which is then renamed over the old file, so a failure midway leaves the old file
+// as it was. Throws FileWriteError naming the file and the system's reason.
+void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace quillbat

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds into build/ and starts Quillbat.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
+cd "$QUILLBAT_ROOT"
+
+ensure_packages "${QUILLBAT_PACKAGES[@]}"
+configure_and_build build
+
+example=examples/riverton-at-harbor-city.box
+echo "Game record of $example:"
+./build/quillbat-cli --record "$example"
+echo
+echo "Article of $example:"
+./build/quillbat-cli "$example"

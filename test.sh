@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds into build/ and runs every test.
+#   ./test.sh            the tests
+#   ./test.sh sanitize   the tests again, built with AddressSanitizer and UBSan (build-sanitize/)
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
+cd "$QUILLBAT_ROOT"
+
+mode="${1:-}"
+ensure_packages "${QUILLBAT_PACKAGES[@]}"
+export QT_QPA_PLATFORM=offscreen
+
+case "$mode" in
+"")
+    configure_and_build build
+    ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+    ;;
+sanitize)
+    configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLBAT_SANITIZE=ON
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
+    ;;
+*)
+    echo "usage: ./test.sh [sanitize]" >&2
+    exit 2
+    ;;
+esac
