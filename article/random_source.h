@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace quillbat {
+
+// Uniform numbers in [0, 1) for every random choice of an article.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+};
+
+// The article's generator: the standard 32-bit Mersenne Twister, one output per draw,
+// divided by 2^32. The same seed gives the same draws on every machine.
+class MersenneRandom final : public RandomSource {
+public:
+    explicit MersenneRandom(std::uint32_t seed) : engine_(seed) {}
+    double next() override { return static_cast<double>(engine_()) / 4294967296.0; }
+
+private:
+    std::mt19937 engine_;
+};
+
+// One of n variants, each equally likely: the whole part of n times a draw.
+inline int drawVariant(RandomSource& random, int n) {
+    return static_cast<int>(static_cast<double>(n) * random.next());
+}
+
+// A seed from the clock for a load without a given seed; two calls in a row never return the
+// same seed, however close together.
+std::uint32_t clockSeed();
+
+}  // namespace quillbat
