@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Save To File: the article goes into a text file beside its boxscore, under the boxscore's
+// name with "txt" in place of the last three characters.
+namespace quillbat {
+
+// The article file's name: boxscorePath (UTF-8) with its last three characters replaced by
+// "txt" ("C:\League\gm05.box" gives "C:\League\gm05.txt"). A name of three characters or fewer
+// gives an empty text, since no article file can be named after it.
+std::string articleFileName(const std::string& boxscorePath);
+
+// The bytes Save To File writes: the article without the blanks at its two ends (only ' ';
+// line breaks and tabs stay), then CR LF.
+std::string savedArticleText(std::string_view article);
+
+// The number of characters the user sees in the article: UTF-8 characters when the text is
+// valid UTF-8, otherwise one per byte (Windows-1252).
+std::size_t articleLength(std::string_view article);
+
+// Writes the article beside its boxscore: returns false and writes nothing when the article
+// has 15 characters or fewer; otherwise replaces the article file atomically (an existing file
+// is overwritten without asking) and returns true. Throws FileWriteError naming the file and
+// the reason when it cannot be written, when no name can be made from boxscorePath, or when
+// the article file would be the boxscore itself (a boxscore whose name ends in "txt"); then no
+// file is changed.
+bool saveArticle(const std::string& boxscorePath, std::string_view article);
+
+}  // namespace quillbat
