@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,11 +26,11 @@ class PerTeam {
 public:
     T& operator[](int team) {
         assert(team == kVisitors || team == kHome);
-        return values_[team - 1];
+        return values_[static_cast<std::size_t>(team - 1)];
     }
     const T& operator[](int team) const {
         assert(team == kVisitors || team == kHome);
-        return values_[team - 1];
+        return values_[static_cast<std::size_t>(team - 1)];
     }
     bool operator==(const PerTeam&) const = default;
 
@@ -128,7 +129,7 @@ struct GameRecord {
     // The stored line n, or an empty text when the file has no line n.
     const std::string& line(int n) const {
         static const std::string none;
-        return n >= 1 && n < static_cast<int>(lines.size()) ? lines[n] : none;
+        return n >= 1 && n < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(n)] : none;
     }
     int lineCount() const { return static_cast<int>(lines.size()) - 1; }
 
