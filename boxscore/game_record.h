@@ -129,7 +129,8 @@ struct GameRecord {
     // The stored line n, or an empty text when the file has no line n.
     const std::string& line(int n) const {
         static const std::string none;
-        return n >= 1 && n < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(n)] : none;
+        return n >= 1 && n < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(n)]
+                                                            : none;
     }
     int lineCount() const { return static_cast<int>(lines.size()) - 1; }
 
