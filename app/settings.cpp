@@ -1,0 +1,97 @@
+#include "app/settings.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "app/file_system.h"
+#include "app/text_encoding.h"
+#include "boxscore/input_error.h"
+
+namespace quillbat {
+namespace {
+
+constexpr const char* kTeamFile = "team.dat";
+constexpr const char* kPathFile = "path.dat";
+
+// The first field of a settings file: inside the quotation marks when it starts with one (so
+// a folder holding commas survives), otherwise up to the first comma or line end, without the
+// blanks around it. Empty when the file holds no field; nothing for an unclosed quotation mark.
+std::optional<std::string> firstField(std::string_view bytes) {
+    std::size_t start = bytes.find_first_not_of(" \t");
+    if (start == std::string_view::npos) {
+        return std::string{};
+    }
+    bytes.remove_prefix(start);
+    if (bytes.front() == '"') {
+        std::size_t close = bytes.find('"', 1);
+        if (close == std::string_view::npos) {
+            return std::nullopt;
+        }
+        return std::string(bytes.substr(1, close - 1));
+    }
+    std::string_view field = bytes.substr(0, bytes.find_first_of(",\r\n"));
+    std::size_t end = field.find_last_not_of(" \t");
+    return std::string(field.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
+
+std::optional<std::int16_t> readTeam(std::string_view bytes) {
+    std::optional<std::string> field = firstField(bytes);
+    if (!field || field->empty()) {
+        return std::nullopt;
+    }
+    int team = 0;
+    const char* end = field->data() + field->size();
+    auto [stop, error] = std::from_chars(field->data(), end, team);
+    if (error != std::errc{} || stop != end || team < kAllTeams || team > kHighestTeam) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(team);
+}
+
+std::optional<std::string> readFolder(std::string_view bytes) {
+    if (bytes.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> field = firstField(bytes);
+    // A path.dat written by an older program on Windows holds the folder in Windows-1252.
+    if (field && !isValidUtf8(*field)) {
+        field = windows1252ToUtf8(*field);
+    }
+    return field;
+}
+
+}  // namespace
+
+Settings::Settings(std::filesystem::path folder) : settingsFolder_(std::move(folder)) {}
+
+void Settings::load() {
+    std::optional<std::int16_t> team;
+    std::optional<std::string> folder;
+    try {
+        team = readTeam(readWholeFile(settingsFolder_ / kTeamFile, kTeamFile));
+        folder = readFolder(readWholeFile(settingsFolder_ / kPathFile, kPathFile));
+    } catch (const InputError&) {
+        // A missing or unreadable file resets both settings below.
+    }
+    if (team && folder) {
+        defaultTeam_ = *team;
+        folder_ = std::move(*folder);
+    } else {
+        defaultTeam_ = kAllTeams;
+        folder_ = kDefaultFolder;
+    }
+}
+
+void Settings::setDefaultTeam(std::int16_t team) {
+    defaultTeam_ = team;
+    replaceFileAtomically(settingsFolder_ / kTeamFile, std::to_string(team) + "\r\n");
+}
+
+void Settings::rememberFolder(const std::string& folder) {
+    folder_ = folder;
+    replaceFileAtomically(settingsFolder_ / kPathFile, "\"" + folder + "\"\r\n");
+}
+
+}  // namespace quillbat

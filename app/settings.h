@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "app/boxscore_filter.h"
+#include "app/load_command.h"
+
+// The two remembered settings of the main window and their files beside the program:
+// team.dat holds the default team number ("5" CR LF), path.dat the remembered folder in
+// quotation marks ("\"C:\\Games\\Boxes\"" CR LF).
+namespace quillbat {
+
+// Default team numbers run from kAllTeams to the highest team ID the game can hold.
+inline constexpr std::int16_t kHighestTeam = 32767;
+inline constexpr const char* kDefaultFolder = "c:\\";
+
+class Settings final : public RememberedSettings {
+  public:
+    // Settings at their defaults (every boxscore, folder "c:\") whose files lie in folder.
+    // Reads nothing.
+    explicit Settings(std::filesystem::path folder);
+
+    // Reads both files. When either is missing, empty or unreadable, or its first field is not
+    // a setting (a team number outside -1..32767, an unclosed quotation mark), BOTH settings
+    // take their defaults. Never throws; leaves no file open.
+    void load();
+
+    std::int16_t defaultTeam() const override { return defaultTeam_; }
+    std::string folder() const override { return folder_; }
+
+    // Sets the default team number and rewrites team.dat. When the file cannot be written the
+    // number still holds for this run of the program and FileWriteError is thrown.
+    void setDefaultTeam(std::int16_t team);
+
+    // Sets the remembered folder (UTF-8) and rewrites path.dat; on a write failure as above.
+    void rememberFolder(const std::string& folder) override;
+
+  private:
+    std::filesystem::path settingsFolder_;
+    std::int16_t defaultTeam_ = kAllTeams;
+    std::string folder_ = kDefaultFolder;
+};
+
+}  // namespace quillbat
