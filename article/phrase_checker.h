@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "article/phrase_source.h"
+
+namespace quillbat {
+
+// A fault in a phrase file. line is the line the record starts on, 0 when the fault concerns
+// the whole file; category is empty when the fault concerns no one category.
+struct PhraseProblem {
+    std::string file;
+    int line = 0;
+    std::string category;
+    std::string message;
+
+    bool operator==(const PhraseProblem&) const = default;
+};
+
+// Checks the nine phrase files of the catalog, in catalog order, and returns every problem
+// found (none for a sound set). A file that cannot be loaded (missing, unreadable, malformed)
+// gives one problem with the loader's line and reason and is not checked further. A loaded
+// file is checked for: every category its writer can ask for, no category it never asks for,
+// at most 126 templates per category, only the tokens the file fills, and templates that join
+// the text around them: see TemplatePlace for how each kind begins and ends; inside a
+// template, every sentence end is a point, "!" or "?" followed by exactly two blanks and a
+// capital letter or a token, no blank stands before a comma or a sentence-ending point, and
+// there is no line break.
+std::vector<PhraseProblem> checkPhraseFiles(PhraseSource& phrases);
+
+// One line naming the file, the line and the category where they apply:
+// score.dat: line 12: category "close": unknown token #loosers#
+std::string formatPhraseProblem(const PhraseProblem& problem);
+
+}  // namespace quillbat
