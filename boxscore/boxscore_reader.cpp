@@ -1,0 +1,78 @@
+#include "boxscore/boxscore_reader.h"
+
+#include "boxscore/batter_statistics.h"
+#include "boxscore/batting_rows.h"
+#include "boxscore/game_label.h"
+#include "boxscore/input_error.h"
+#include "boxscore/reading_loop.h"
+#include "boxscore/text_lines.h"
+
+namespace quillbat {
+namespace {
+
+constexpr std::size_t kExpectedLines = 112;
+
+[[noreturn]] void refuseLongLine(const std::string& fileName, int lineNumber) {
+    throw InputError(fileName, "line " + std::to_string(lineNumber) + " is longer than " +
+                                   std::to_string(kMaxLineLength) + " characters");
+}
+
+GameRecord startRecord(const std::string& fileName) {
+    GameRecord record;
+    record.lines.reserve(kExpectedLines);
+    record.gameLabel = gameLabelFromFileName(fileName);
+    return record;
+}
+
+void finishRecord(GameRecord& record, const ReadingLoop& loop, const std::string& fileName) {
+    loop.finish();
+    deriveWinner(record);
+    readBattingRows(record, fileName);
+    completeBatterStatistics(record);
+}
+
+}  // namespace
+
+GameRecord readBoxscore(std::istream& in, const std::string& fileName) {
+    GameRecord record = startRecord(fileName);
+    ReadingLoop loop(record, fileName);
+    StreamLines lines(in, kMaxLineLength);
+    std::string line;
+    for (;;) {
+        // Look one byte ahead rather than read a 201st line that is refused anyway.
+        if (loop.nextLineNumber() > kMaxStoredLines && lines.hasMore()) {
+            loop.take({});
+        }
+        StreamLines::Result result = lines.next(line);
+        if (result == StreamLines::Result::End) {
+            break;
+        }
+        if (result == StreamLines::Result::TooLong) {
+            refuseLongLine(fileName, loop.nextLineNumber());
+        }
+        if (!loop.take(line)) {
+            break;
+        }
+    }
+    finishRecord(record, loop, fileName);
+    return record;
+}
+
+GameRecord readBoxscore(std::string_view text, const std::string& fileName) {
+    GameRecord record = startRecord(fileName);
+    ReadingLoop loop(record, fileName);
+    TextLines lines(text);
+    std::string_view line;
+    while (lines.next(line)) {
+        if (line.size() > kMaxLineLength) {
+            refuseLongLine(fileName, loop.nextLineNumber());
+        }
+        if (!loop.take(line)) {
+            break;
+        }
+    }
+    finishRecord(record, loop, fileName);
+    return record;
+}
+
+}  // namespace quillbat

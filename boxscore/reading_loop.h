@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "boxscore/game_record.h"
+
+namespace quillbat {
+
+// The reading loop over a boxscore's lines, in file order: stores each line and fills the game
+// identity, the line score, the conditions, the pitchers with a decision and the section
+// markers. The batter table is filled later from the stored lines (readBattingRows).
+class ReadingLoop {
+  public:
+    // record is filled in place; fileName only names the file in refusals.
+    ReadingLoop(GameRecord& record, const std::string& fileName);
+
+    // Takes the next line of the file (without its line end). Returns false once the line
+    // holding a form feed has been taken: the game ends there and further lines are not read.
+    // Throws InputError when the line would be line 201 or its line-score header holds no
+    // number of innings.
+    bool take(std::string_view line);
+
+    // Ends the reading. Throws InputError when no line-score header was seen.
+    void finish() const;
+
+    // The number the next line would get.
+    int nextLineNumber() const { return lineNumber_; }
+
+  private:
+    void readFirstLine(std::string_view line);
+    void readLineScoreHeader(std::string_view line);
+    void readTeamTotals(int team, std::string_view line);
+    void readInningRow(int team, std::string_view line);
+    void readRainDelays(std::string_view line);
+    void readWind(std::string_view line);
+    void readTemperature(std::string_view line);
+    void trackPitchingSection(std::string_view line);
+    void readDecisions(std::string_view line);
+
+    GameRecord& record_;
+    const std::string& fileName_;
+    int lineNumber_ = 1;
+    bool seenLineScore_ = false;
+};
+
+}  // namespace quillbat

@@ -1,0 +1,56 @@
+#include "boxscore/text_lines.h"
+
+#include <streambuf>
+
+namespace quillbat {
+
+bool TextLines::next(std::string_view& line) {
+    if (position_ >= text_.size()) {
+        return false;
+    }
+    std::size_t end = position_;
+    while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') {
+        ++end;
+    }
+    line = text_.substr(position_, end - position_);
+    position_ = end;
+    if (position_ < text_.size()) {
+        bool crlf = text_[position_] == '\r' && position_ + 1 < text_.size() &&
+                    text_[position_ + 1] == '\n';
+        position_ += crlf ? 2 : 1;
+    }
+    return true;
+}
+
+StreamLines::Result StreamLines::next(std::string& line) {
+    using Traits = std::streambuf::traits_type;
+    std::streambuf* buffer = in_.rdbuf();
+    if (buffer == nullptr || Traits::eq_int_type(buffer->sgetc(), Traits::eof())) {
+        return Result::End;
+    }
+    line.clear();
+    for (;;) {
+        Traits::int_type c = buffer->sbumpc();
+        if (Traits::eq_int_type(c, Traits::eof()) || c == '\n') {
+            return Result::Line;
+        }
+        if (c == '\r') {
+            if (buffer->sgetc() == '\n') {
+                buffer->sbumpc();
+            }
+            return Result::Line;
+        }
+        if (line.size() == maxLength_) {
+            return Result::TooLong;
+        }
+        line += Traits::to_char_type(c);
+    }
+}
+
+bool StreamLines::hasMore() {
+    using Traits = std::streambuf::traits_type;
+    std::streambuf* buffer = in_.rdbuf();
+    return buffer != nullptr && !Traits::eq_int_type(buffer->sgetc(), Traits::eof());
+}
+
+}  // namespace quillbat

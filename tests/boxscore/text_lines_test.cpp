@@ -1,0 +1,81 @@
+#include "boxscore/text_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace quillbat {
+namespace {
+
+std::vector<std::string> memoryLines(std::string_view text) {
+    std::vector<std::string> lines;
+    TextLines split(text);
+    std::string_view line;
+    while (split.next(line)) {
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> streamLines(const std::string& text) {
+    std::istringstream in(text);
+    StreamLines split(in, 100);
+    std::vector<std::string> lines;
+    std::string line;
+    while (split.next(line) == StreamLines::Result::Line) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(LineSplitting, EveryKindOfLineEndEndsALine) {
+    struct Case {
+        std::string text;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"\n\n", {"", ""}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {std::string("n\0l\r\n\x01\xFF", 7), {std::string("n\0l", 3), "\x01\xFF"}},
+        {"\fnext", {"\fnext"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(memoryLines(c.text), c.lines) << c.text;
+        EXPECT_EQ(streamLines(c.text), c.lines) << c.text;
+    }
+}
+
+TEST(LineSplitting, StreamStopsAtTheFirstTooLongLine) {
+    std::istringstream in("short\r\n" + std::string(150, 'x') + "\r\nafter\r\n");
+    StreamLines split(in, 100);
+    std::string line;
+    EXPECT_EQ(split.next(line), StreamLines::Result::Line);
+    EXPECT_EQ(split.next(line), StreamLines::Result::TooLong);
+    EXPECT_EQ(in.tellg(), 7 + 101);
+}
+
+TEST(LineSplitting, LineOfExactlyTheLimitIsALine) {
+    std::istringstream in(std::string(100, 'x'));
+    StreamLines split(in, 100);
+    std::string line;
+    EXPECT_EQ(split.next(line), StreamLines::Result::Line);
+    EXPECT_EQ(line.size(), 100u);
+    EXPECT_EQ(split.next(line), StreamLines::Result::End);
+    EXPECT_FALSE(split.hasMore());
+}
+
+}  // namespace
+}  // namespace quillbat
