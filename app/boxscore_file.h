@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "boxscore/game_record.h"
+
+namespace quillbat {
+
+// Reads the boxscore file at utf8Path (a UTF-8 file name, as the command line and the file
+// dialog give it) into a complete game record (see readBoxscore). Reads no further into the
+// file than the game's form feed, or line 201 of a file without one. Throws InputError naming
+// utf8Path as given when the file cannot be opened or read (missing, a folder) or is refused.
+GameRecord readBoxscoreFile(const std::string& utf8Path);
+
+}  // namespace quillbat

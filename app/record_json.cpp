@@ -1,0 +1,131 @@
+#include "app/record_json.h"
+
+#include <algorithm>
+#include <charconv>
+#include <nlohmann/json.hpp>
+
+#include "app/text_encoding.h"
+
+namespace quillbat {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The float's own shortest decimal, held as the double of that decimal so that the JSON
+// prints it unchanged (0.301f would otherwise print as 0.30099999904632568).
+double shortestDecimal(float value) {
+    char buffer[32];
+    auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double decimal = 0;
+    std::from_chars(buffer, written.ptr, decimal);
+    return decimal;
+}
+
+template <typename T, typename Convert>
+Json perTeam(const PerTeam<T>& values, Convert convert) {
+    return Json::array({convert(values[kVisitors]), convert(values[kHome])});
+}
+
+template <typename T>
+Json perTeam(const PerTeam<T>& values) {
+    return perTeam(values, [](const T& value) { return Json(value); });
+}
+
+Json text(const std::string& bytes) {
+    return displayText(bytes);
+}
+
+Json batterJson(const Batter& batter) {
+    Json json;
+    json["batterName"] = text(batter.batterName);
+    json["atBats"] = batter.atBats;
+    json["runsScored"] = batter.runsScored;
+    json["batterHits"] = batter.batterHits;
+    json["runsBattedIn"] = batter.runsBattedIn;
+    json["average"] = shortestDecimal(batter.average);
+    json["doubles"] = batter.doubles;
+    json["triples"] = batter.triples;
+    json["homeRuns"] = batter.homeRuns;
+    json["walks"] = batter.walks;
+    json["seasonDoubles"] = batter.seasonDoubles;
+    json["seasonTriples"] = batter.seasonTriples;
+    json["seasonHomeRuns"] = batter.seasonHomeRuns;
+    json["seasonRunsBattedIn"] = batter.seasonRunsBattedIn;
+    json["rating"] = shortestDecimal(batter.rating);
+    return json;
+}
+
+Json teamBatters(const GameRecord& record, int team) {
+    Json batters = Json::array();
+    for (int slot = 1; slot < record.batterCount[team] && slot <= kMaxBatters; ++slot) {
+        batters.push_back(batterJson(record.batters[team][static_cast<std::size_t>(slot)]));
+    }
+    return batters;
+}
+
+Json teamInningRuns(const GameRecord& record, int team) {
+    Json runs = Json::array();
+    int innings = std::clamp<int>(record.innings, 0, kMaxInnings);
+    for (int inning = 1; inning <= innings; ++inning) {
+        runs.push_back(record.inningRuns[team][static_cast<std::size_t>(inning)]);
+    }
+    return runs;
+}
+
+}  // namespace
+
+std::string recordToJson(const GameRecord& record) {
+    Json json;
+    json["gameLabel"] = text(record.gameLabel);
+    json["gameDate"] = text(record.gameDate);
+    json["ballparkName"] = text(record.ballparkName);
+    json["ballpark"] = text(record.ballpark);
+    json["teamName"] = perTeam(record.teamName, text);
+    json["innings"] = record.innings;
+    json["inningRuns"] = {teamInningRuns(record, kVisitors), teamInningRuns(record, kHome)};
+    json["runs"] = perTeam(record.runs);
+    json["hits"] = perTeam(record.hits);
+    json["errors"] = perTeam(record.errors);
+    json["leftOnBase"] = perTeam(record.leftOnBase);
+    json["doublePlays"] = perTeam(record.doublePlays);
+    json["winTeam"] = record.winTeam;
+    json["loseTeam"] = record.loseTeam;
+    json["rainDelays"] = text(record.rainDelays);
+    json["windSpeed"] = record.windSpeed;
+    json["strongWind"] = record.strongWind;
+    json["windText"] = text(record.windText);
+    json["threatening"] = record.threatening;
+    json["wetField"] = record.wetField;
+    json["temperature"] = record.temperature;
+    json["winPitcher"] = text(record.winPitcher);
+    json["winWins"] = record.winWins;
+    json["winLosses"] = record.winLosses;
+    json["winInnings"] = text(record.winInnings);
+    json["winHits"] = record.winHits;
+    json["winRuns"] = record.winRuns;
+    json["winEarnedRuns"] = record.winEarnedRuns;
+    json["winStrikeouts"] = record.winStrikeouts;
+    json["winPitches"] = record.winPitches;
+    json["winEra"] = record.winEra;
+    json["losePitcher"] = text(record.losePitcher);
+    json["loseWins"] = record.loseWins;
+    json["loseLosses"] = record.loseLosses;
+    json["loseInnings"] = text(record.loseInnings);
+    json["savePitcher"] = text(record.savePitcher);
+    json["saves"] = record.saves;
+    json["lineScoreHeaderLine"] = record.lineScoreHeaderLine;
+    json["fullColumn"] = record.fullColumn;
+    json["firstFullHeaderLine"] = record.firstFullHeaderLine;
+    json["secondFullHeaderLine"] = record.secondFullHeaderLine;
+    json["battingHeaderLine"] = record.battingHeaderLine;
+    json["firstNotesLine"] = record.firstNotesLine;
+    json["weatherLine"] = record.weatherLine;
+    json["pitchingHeaderLine"] = record.pitchingHeaderLine;
+    json["pitchingEndLine"] = record.pitchingEndLine;
+    json["firstStar"] = perTeam(record.firstStar);
+    json["secondStar"] = perTeam(record.secondStar);
+    json["batters"] = {teamBatters(record, kVisitors), teamBatters(record, kHome)};
+    return json.dump();
+}
+
+}  // namespace quillbat
