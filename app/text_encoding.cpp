@@ -1,5 +1,6 @@
 #include "app/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -96,6 +97,37 @@ std::string windows1252ToUtf8(std::string_view bytes) {
 
 std::string displayText(std::string_view bytes) {
     return isValidUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
+}
+
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
+    if (!isValidUtf8(utf8)) {
+        return std::nullopt;
+    }
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        auto lead = static_cast<unsigned char>(utf8[i++]);
+        char32_t codePoint = lead;
+        if (lead >= 0x80) {
+            std::size_t more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+            codePoint = lead & (0x3Fu >> more);
+            for (; more > 0; --more) {
+                codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[i++]) & 0x3Fu);
+            }
+        }
+        if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+            out += static_cast<char>(static_cast<unsigned char>(codePoint));
+            continue;
+        }
+        const auto* found =
+            std::find(kHighControlRange.begin(), kHighControlRange.end(), codePoint);
+        if (found == kHighControlRange.end()) {
+            return std::nullopt;
+        }
+        out += static_cast<char>(0x80 + (found - kHighControlRange.begin()));
+    }
+    return out;
 }
 
 }  // namespace quillbat

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,10 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // The text as a user should see it: bytes that are valid UTF-8 unchanged, otherwise the bytes
 // decoded as Windows-1252.
 std::string displayText(std::string_view bytes);
+
+// Encodes UTF-8 text as Windows-1252, the reverse of windows1252ToUtf8 (so text decoded from
+// Windows-1252 comes back byte for byte). Returns nothing when the text is not valid UTF-8 or
+// holds a character Windows-1252 cannot write.
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8);
 
 }  // namespace quillbat

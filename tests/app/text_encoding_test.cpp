@@ -63,5 +63,26 @@ TEST(DisplayText, KeepsUtf8AndDecodesTheRest) {
     EXPECT_TRUE(isValidUtf8(displayText("\x81\xC3\x28\xFF")));
 }
 
+TEST(Windows1252Encoding, GivesBackEveryByteItDecoded) {
+    std::string allBytes;
+    for (int byte = 1; byte < 256; ++byte) {
+        allBytes += static_cast<char>(byte);
+    }
+    EXPECT_EQ(utf8ToWindows1252(windows1252ToUtf8(allBytes)), allBytes);
+}
+
+TEST(Windows1252Encoding, EncodesTheCharactersItHas) {
+    EXPECT_EQ(utf8ToWindows1252("Espa\xC3\xB1ola"), "Espa\xF1ola");
+    EXPECT_EQ(utf8ToWindows1252("\xE2\x82\xAC 5 \xE2\x80\x9Cok\xE2\x80\x9D"), "\x80 5 \x93ok\x94");
+    EXPECT_EQ(utf8ToWindows1252(""), "");
+}
+
+TEST(Windows1252Encoding, RefusesWhatItCannotWrite) {
+    EXPECT_EQ(utf8ToWindows1252("\xE2\x86\x92 arrow"), std::nullopt);  // U+2192
+    EXPECT_EQ(utf8ToWindows1252("\xC2\x80"), std::nullopt);            // U+0080
+    EXPECT_EQ(utf8ToWindows1252("\xF0\x9F\x98\x80"), std::nullopt);    // emoji
+    EXPECT_EQ(utf8ToWindows1252("Espa\xF1ola"), std::nullopt);         // not UTF-8
+}
+
 }  // namespace
 }  // namespace quillbat
