@@ -88,4 +88,19 @@ bool saveArticle(const std::string& boxscorePath, std::string_view article) {
     return true;
 }
 
+std::string saveToFile(const std::string& lastBoxscore, std::string_view article) {
+    if (articleLength(article) < kShortestSavedArticle) {
+        return {};
+    }
+    if (lastBoxscore.empty()) {
+        return kLoadBoxscoreFirst;
+    }
+    try {
+        saveArticle(lastBoxscore, article);
+    } catch (const FileWriteError& error) {
+        return error.what();
+    }
+    return {};
+}
+
 }  // namespace quillbat

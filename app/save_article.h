@@ -28,4 +28,13 @@ std::size_t articleLength(std::string_view article);
 // file is changed.
 bool saveArticle(const std::string& boxscorePath, std::string_view article);
 
+inline constexpr const char* kLoadBoxscoreFirst =
+    "Please load a boxscore first: the article is saved beside it, under its name.";
+
+// The main window's Save To File: saves the article beside lastBoxscore (empty when no
+// boxscore was chosen yet). Returns the message to show: empty when the article was saved or
+// is too short to save, kLoadBoxscoreFirst when there is no boxscore to name the file after,
+// or the reason the file could not be written (then no file is changed).
+std::string saveToFile(const std::string& lastBoxscore, std::string_view article);
+
 }  // namespace quillbat

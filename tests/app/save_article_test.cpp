@@ -118,5 +118,21 @@ TEST_F(SaveArticleTest, MissingFolderThrowsNamingTheFile) {
     }
 }
 
+TEST_F(SaveArticleTest, SaveToFileBeforeAnyBoxscoreAsksForOne) {
+    EXPECT_EQ(saveToFile("", "A long enough article."), kLoadBoxscoreFirst);
+    EXPECT_EQ(saveToFile("", "Fifteen chars.."), "");
+}
+
+TEST_F(SaveArticleTest, SaveToFileWritesQuietly) {
+    EXPECT_EQ(saveToFile(boxscore("gm05.box"), " A long enough article. "), "");
+    EXPECT_EQ(fileBytes("gm05.txt"), "A long enough article.\r\n");
+}
+
+TEST_F(SaveArticleTest, SaveToFileReportsAFileThatCannotBeWritten) {
+    std::string message = saveToFile(boxscore("missing/gm05.box"), "A long enough article.");
+    EXPECT_EQ(message.rfind("cannot write ", 0), 0U) << message;
+    EXPECT_NE(message.find("gm05.txt"), std::string::npos) << message;
+}
+
 }  // namespace
 }  // namespace quillbat
