@@ -7,7 +7,13 @@ cd "$QUILLBAT_ROOT"
 ensure_packages "${QUILLBAT_PACKAGES[@]}"
 configure_and_build build
 
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec ./build/quillbat
+fi
+
 example=examples/riverton-at-harbor-city.box
+echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the desktop program needs one."
+echo "Instead, the command-line tool on $example."
 echo "Game record of $example:"
 ./build/quillbat-cli --record "$example"
 echo
