@@ -1,0 +1,41 @@
+// quillbat-cli: the articles (or game records) of boxscores named on the command line.
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "app/cli_run.h"
+#include "app/console.h"
+#include "app/file_system.h"
+
+int main(int argc, char** argv) {
+    quillbat::writeStandardStreamsAsBytes();
+    quillbat::Utf8Arguments arguments(argc, argv);
+
+    quillbat::CliOptions options;
+    std::string dataFolder;
+    CLI::App app{"Writes a newspaper article about each boxscore of the DMB game.", "quillbat-cli"};
+    app.add_option("--seed", options.seed,
+                   "Seed of the random source for the first boxscore (0 to 4294967295); the "
+                   "next boxscores get the following numbers");
+    app.add_option("--data", dataFolder,
+                   "Folder of the phrase files (default: the program's folder)");
+    auto* save = app.add_flag("--save", options.save,
+                              "Also save each article beside its boxscore, as Save To File does");
+    app.add_flag("--record", options.record, "Print the game record as JSON instead of the article")
+        ->excludes(save);
+    app.add_option("boxscores", options.boxscores, "Boxscore files (.box)");
+    try {
+        app.parse(arguments.count(), arguments.values());
+        if (options.boxscores.empty()) {
+            throw CLI::RequiredError("BOXSCORE");
+        }
+    } catch (const CLI::ParseError& error) {
+        int status = app.exit(error);
+        return status == 0 ? 0 : 2;
+    }
+
+    options.dataFolder =
+        dataFolder.empty() ? quillbat::programFolder() : quillbat::pathFromUtf8(dataFolder);
+    return quillbat::runCli(options, std::cout, std::cerr);
+}

@@ -1,0 +1,19 @@
+#include "app/folder_phrase_source.h"
+
+#include <utility>
+
+#include "app/file_system.h"
+#include "article/phrase_file.h"
+
+namespace quillbat {
+
+FolderPhraseSource::FolderPhraseSource(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+const PhraseFile& FolderPhraseSource::load(std::string_view fileName) {
+    const std::filesystem::path path = folder_ / pathFromUtf8(fileName);
+    const std::string displayName = pathToUtf8(path);
+    current_ = parsePhraseFile(readWholeFile(path, displayName), displayName);
+    return current_;
+}
+
+}  // namespace quillbat

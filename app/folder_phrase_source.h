@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "article/phrase_source.h"
+
+namespace quillbat {
+
+// The phrase files of one folder, read from disk at every load, so a file edited while the
+// program runs takes effect at the next phrase drawn from it. Errors name the file by its full
+// path ("/opt/quillbat/score.dat: line 4: ...").
+class FolderPhraseSource final : public PhraseSource {
+  public:
+    explicit FolderPhraseSource(std::filesystem::path folder);
+
+    // Throws InputError when the file is missing, unreadable or malformed; the file loaded
+    // before stays loaded then.
+    const PhraseFile& load(std::string_view fileName) override;
+
+  private:
+    std::filesystem::path folder_;
+    PhraseFile current_;
+};
+
+}  // namespace quillbat
