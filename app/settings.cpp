@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "app/file_system.h"
@@ -92,6 +93,10 @@ void Settings::setDefaultTeam(std::int16_t team) {
 void Settings::rememberFolder(const std::string& folder) {
     folder_ = folder;
     replaceFileAtomically(settingsFolder_ / kPathFile, "\"" + folder + "\"\r\n");
+    std::error_code error;
+    if (!std::filesystem::exists(settingsFolder_ / kTeamFile, error)) {
+        setDefaultTeam(defaultTeam_);
+    }
 }
 
 }  // namespace quillbat

@@ -35,6 +35,8 @@ class Settings final : public RememberedSettings {
     void setDefaultTeam(std::int16_t team);
 
     // Sets the remembered folder (UTF-8) and rewrites path.dat; on a write failure as above.
+    // Writes team.dat too when it does not exist yet, since without it the next load() would
+    // forget the folder again.
     void rememberFolder(const std::string& folder) override;
 
   private:

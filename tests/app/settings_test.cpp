@@ -126,6 +126,20 @@ TEST_F(SettingsTest, WritesBothFilesAndReadsThemBack) {
     EXPECT_EQ(again.folder(), "/leagues/AL, 1999");
 }
 
+TEST_F(SettingsTest, RememberedFolderSurvivesARestartWithoutTeamFile) {
+    Settings settings(folder_);
+    settings.rememberFolder("/boxes");
+    EXPECT_EQ(read("team.dat"), "-1\r\n");
+    EXPECT_EQ(loaded().folder(), "/boxes");
+}
+
+TEST_F(SettingsTest, RememberingAFolderKeepsAnExistingTeamFile) {
+    write("team.dat", "7\r\n");
+    Settings settings(folder_);
+    settings.rememberFolder("/boxes");
+    EXPECT_EQ(read("team.dat"), "7\r\n");
+}
+
 TEST_F(SettingsTest, UnwritableFolderKeepsTheSettingsAndThrows) {
     write("not-a-folder", "x");
     Settings settings(folder_ / "not-a-folder");
