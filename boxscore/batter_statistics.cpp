@@ -164,9 +164,10 @@ void applyNotes(GameRecord& record, const NotesItems& items) {
                 continue;
             }
             for (int team : {kVisitors, kHome}) {
-                for (int slot = 1; slot <= kMaxBatters; ++slot) {
+                // Names are stored trimmed, and the slots after the last batter are empty.
+                for (int slot = 1; slot < record.batterCount[team]; ++slot) {
                     Batter& batter = record.batters[team][static_cast<std::size_t>(slot)];
-                    if (trimBlanks(batter.batterName) == entry.name) {
+                    if (batter.batterName == entry.name) {
                         applyEntry(batter, kind, entry);
                         rateBatter(batter);
                     }

@@ -1,7 +1,9 @@
 #include "boxscore/field_reading.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace quillbat {
@@ -48,6 +50,10 @@ std::string_view fieldFromEnd(std::string_view line, int fromEnd, int width) {
 
 namespace {
 
+constexpr int kExactDigits = 15;
+constexpr std::array<double, kExactDigits + 1> kPowersOfTen = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -69,26 +75,47 @@ double numberFromText(const std::string& text) {
 }  // namespace
 
 double leadingNumber(std::string_view field) {
-    std::string number;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool negative = false;
+    bool started = false;
     bool seenPoint = false;
-    bool seenDigit = false;
-    for (char c : field) {
+    std::size_t end = 0;
+    for (; end < field.size(); ++end) {
+        char c = field[end];
         if (c == ' ') {
             continue;
         }
-        if ((c == '-' || c == '+') && number.empty()) {
-            number += c;
+        if (!started && (c == '-' || c == '+')) {
+            negative = c == '-';
         } else if (isDigit(c)) {
-            number += c;
-            seenDigit = true;
+            mantissa = digits < kExactDigits ? mantissa * 10 + static_cast<unsigned>(c - '0') : 0;
+            ++digits;
+            decimals += seenPoint ? 1 : 0;
         } else if (c == '.' && !seenPoint) {
-            number += c;
             seenPoint = true;
         } else {
             break;
         }
+        started = true;
     }
-    return seenDigit ? numberFromText(number) : 0;
+    if (digits == 0) {
+        return 0;
+    }
+    if (digits > kExactDigits) {
+        std::string number;
+        for (char c : field.substr(0, end)) {
+            if (c != ' ') {
+                number += c;
+            }
+        }
+        return numberFromText(number);
+    }
+    // Up to 15 digits are exact in a double, and one division by an exact power of ten rounds
+    // correctly, so this gives the same value as a full decimal conversion.
+    double value = static_cast<double>(mantissa) / kPowersOfTen[static_cast<std::size_t>(decimals)];
+    return negative ? -value : value;
 }
 
 std::int16_t roundToInt16(double value) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "boxscore/field_reading.h"
 #include "boxscore/game_date.h"
@@ -10,19 +11,103 @@
 namespace quillbat {
 namespace {
 
-constexpr std::string_view kFullColumnHeader = "AB  R  H BI  D  T HR BB  K SB CS IW HP SH SF";
-constexpr std::string_view kBattingHeader = "AB  R  H BI";
-constexpr std::string_view kPitchingHeader = " INN  H  R";
 constexpr std::size_t npos = std::string_view::npos;
+
+// The markers every line is searched for, found in one pass over the line.
+enum Marker : unsigned {
+    kFormFeed,
+    kFullColumnHeader,
+    kBattingHeader,
+    kRainDelays,
+    kMilesPerHour,
+    kThreatening,
+    kWetField,
+    kGameWinningRbi,
+    kTemperature,
+    kDoublesList,
+    kTriplesList,
+    kHomeRunsList,
+    kMarkerCount
+};
+constexpr std::array<std::string_view, kMarkerCount> kMarkers = {
+    "\f",  // the game ends on this line
+    "AB  R  H BI  D  T HR BB  K SB CS IW HP SH SF",
+    "AB  R  H BI",  // the side-by-side batting header
+    "Rain Delays",
+    "MPH.",
+    "threatening",
+    "Field: wet",
+    "GWRBI:",
+    "Temperature:",
+    "2B-",
+    "3B-",
+    "HR-"};
+
+// For every byte, the markers that begin with it.
+constexpr std::array<unsigned, 256> kMarkersByFirstByte = [] {
+    std::array<unsigned, 256> table{};
+    for (unsigned marker = 0; marker < kMarkerCount; ++marker) {
+        table[static_cast<unsigned char>(kMarkers[marker].front())] |= 1u << marker;
+    }
+    return table;
+}();
+
+// The set of markers the line contains, one bit per marker.
+class MarkersFound {
+  public:
+    explicit MarkersFound(std::string_view line) {
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            unsigned candidates = kMarkersByFirstByte[static_cast<unsigned char>(line[i])] & ~bits_;
+            while (candidates != 0) {
+                auto marker = static_cast<unsigned>(std::countr_zero(candidates));
+                candidates &= candidates - 1;
+                std::string_view text = kMarkers[marker];
+                // Digits and small letters are frequent first bytes: test the second byte
+                // before comparing the whole marker.
+                bool secondMatches =
+                    text.size() == 1 || (i + 1 < line.size() && line[i + 1] == text[1]);
+                if (secondMatches && line.substr(i).starts_with(text)) {
+                    bits_ |= 1u << marker;
+                }
+            }
+        }
+    }
+    bool has(Marker marker) const { return (bits_ & (1u << marker)) != 0; }
+
+  private:
+    unsigned bits_ = 0;
+};
 
 bool contains(std::string_view line, std::string_view marker) {
     return line.find(marker) != npos;
 }
 
+// True when the line holds " INN  H  R". Searched from the "I": a search that starts with the
+// blank would stop at every blank of the line.
+bool isPitchingHeader(std::string_view line) {
+    constexpr std::string_view kColumns = "INN  H  R";
+    for (std::size_t at = line.find(kColumns); at != npos; at = line.find(kColumns, at + 1)) {
+        if (at > 0 && line[at - 1] == ' ') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The position of the first blank, letter, blank in the line, or npos.
+std::size_t findDecision(std::string_view line, char letter) {
+    for (std::size_t i = 0; i + 2 < line.size(); ++i) {
+        if (line[i + 1] == letter && line[i] == ' ' && line[i + 2] == ' ') {
+            return i;
+        }
+    }
+    return npos;
+}
+
 // A decision (" W ", " L ", " S ") counts only where its first occurrence starts at column 16
 // or later: earlier it lies inside a pitcher's name.
-bool hasDecision(std::string_view line, std::string_view marker) {
-    std::size_t position = line.find(marker);
+bool hasDecision(std::string_view line, char letter) {
+    std::size_t position = findDecision(line, letter);
     return position != npos && position >= 15;
 }
 
@@ -42,10 +127,8 @@ std::string trimmed(std::string_view text) {
 std::string storedLine(std::string_view line) {
     std::string stored(line);
     // Sentences inside a line are read as comma lists, so ". " becomes ", ".
-    for (std::size_t i = 0; i + 1 < stored.size(); ++i) {
-        if (stored[i] == '.' && stored[i + 1] == ' ') {
-            stored[i] = ',';
-        }
+    for (std::size_t at = stored.find(". "); at != npos; at = stored.find(". ", at + 2)) {
+        stored[at] = ',';
     }
     return stored;
 }
@@ -68,6 +151,7 @@ bool ReadingLoop::take(std::string_view rawLine) {
     }
     record_.lines.push_back(n > 1 ? storedLine(rawLine) : std::string(rawLine));
     std::string_view line = record_.lines.back();
+    const MarkersFound found(line);
 
     if (n == 1) {
         readFirstLine(line);
@@ -85,7 +169,7 @@ bool ReadingLoop::take(std::string_view rawLine) {
     } else if (n == 5) {
         readInningRow(kHome, line);
     }
-    if (contains(line, kFullColumnHeader)) {
+    if (found.has(kFullColumnHeader)) {
         if (!record_.fullColumn) {
             record_.fullColumn = true;
             record_.firstFullHeaderLine = static_cast<std::int16_t>(n);
@@ -93,37 +177,37 @@ bool ReadingLoop::take(std::string_view rawLine) {
             record_.secondFullHeaderLine = static_cast<std::int16_t>(n);
         }
     }
-    if (contains(line, "Rain Delays")) {
+    if (found.has(kRainDelays)) {
         readRainDelays(line);
     }
-    if (contains(line, "MPH.")) {
+    if (found.has(kMilesPerHour)) {
         readWind(line);
     }
-    if (contains(line, "threatening")) {
+    if (found.has(kThreatening)) {
         record_.threatening = true;
     }
-    if (contains(line, "Field: wet")) {
+    if (found.has(kWetField)) {
         record_.wetField = true;
     }
-    if (contains(line, "GWRBI:")) {
+    if (found.has(kGameWinningRbi)) {
         record_.temperature = -99;
         record_.weatherLine = static_cast<std::int16_t>(n + 1);
     }
-    if (contains(line, "Temperature:")) {
+    if (found.has(kTemperature)) {
         readTemperature(line);
     }
     trackPitchingSection(line);
     if (!record_.fullColumn) {
-        if (contains(line, kBattingHeader)) {
+        if (found.has(kBattingHeader)) {
             record_.battingHeaderLine = static_cast<std::int16_t>(n);
         }
         if (record_.firstNotesLine == 0 &&
-            (contains(line, "2B-") || contains(line, "3B-") || contains(line, "HR-"))) {
+            (found.has(kDoublesList) || found.has(kTriplesList) || found.has(kHomeRunsList))) {
             record_.firstNotesLine = static_cast<std::int16_t>(n);
         }
     }
     ++lineNumber_;
-    return !contains(line, "\f");
+    return !found.has(kFormFeed);
 }
 
 void ReadingLoop::finish() const {
@@ -222,7 +306,7 @@ void ReadingLoop::readTemperature(std::string_view line) {
 
 void ReadingLoop::trackPitchingSection(std::string_view line) {
     const int n = lineNumber_;
-    if (record_.pitchingHeaderLine == kMaxStoredLines && contains(line, kPitchingHeader)) {
+    if (record_.pitchingHeaderLine == kMaxStoredLines && isPitchingHeader(line)) {
         record_.pitchingHeaderLine = static_cast<std::int16_t>(n);
     }
     bool afterHeader = n > record_.pitchingHeaderLine;
@@ -238,7 +322,7 @@ void ReadingLoop::trackPitchingSection(std::string_view line) {
 }
 
 void ReadingLoop::readDecisions(std::string_view line) {
-    if (hasDecision(line, " W ")) {
+    if (hasDecision(line, 'W')) {
         record_.winPitcher = trimmed(fieldAt(line, 1, 16));
         record_.winWins = fieldInt16(afterLast(line, " W ", 2));
         record_.winLosses = fieldInt16(afterLast(line, "-", 2));
@@ -250,13 +334,13 @@ void ReadingLoop::readDecisions(std::string_view line) {
         record_.winPitches = fieldInt16(fieldAt(line, 52, 4));
         record_.winEra = leadingNumber(trimBlanks(fieldFromEnd(line, 5, 5)));
     }
-    if (hasDecision(line, " L ")) {
+    if (hasDecision(line, 'L')) {
         record_.losePitcher = trimmed(fieldAt(line, 1, 16));
         record_.loseWins = fieldInt16(afterLast(line, " L ", 2));
         record_.loseLosses = fieldInt16(afterLast(line, "-", 2));
         record_.loseInnings = trimmed(fieldAt(line, 33, 5));
     }
-    if (hasDecision(line, " S ")) {
+    if (hasDecision(line, 'S')) {
         record_.savePitcher = trimmed(fieldAt(line, 1, 16));
         record_.saves = fieldInt16(afterLast(line, " S ", 3));
     }

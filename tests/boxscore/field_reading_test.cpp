@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace quillbat {
@@ -28,6 +29,15 @@ TEST(LeadingNumber, ManyDigitsDoNotOverflow) {
     EXPECT_GT(leadingNumber(std::string(400, '9')), 1e300);
     EXPECT_EQ(fieldInt16(std::string(400, '9')), 32767);
     EXPECT_EQ(fieldInt16("-" + std::string(400, '9')), -32768);
+}
+
+TEST(LeadingNumber, GivesTheCorrectlyRoundedValueOfTheDecimal) {
+    for (std::string text :
+         {"0.1", "0.3", ".312", "99.99", "3.05", "4.12", "123456789012345", "1234567890.12345",
+          "0.000000000000001", "1234567890123456", "12345678901234567890.5", "9007199254740993",
+          "0.1234567890123456789", "-2.675", "72.5", "33.3333"}) {
+        EXPECT_EQ(leadingNumber(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(RoundToInt16, HalvesGoToTheEvenNeighbour) {
