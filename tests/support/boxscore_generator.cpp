@@ -433,6 +433,13 @@ class GameMaker {
             line.rbi = 0;
         }
         line.walks = dice_.chance(25) ? dice_.between(1, 4) : 0;
+        if (line.hits == 0) {
+            // A hitless day needs a walk to rate above nothing; the notes carry no single.
+            line.walks = std::max(line.walks, 1);
+        }
+        if (line.doubles + line.triples + line.homeRuns + line.walks + line.rbi == 0) {
+            line.walks = 1;  // named in the notes, so the batter is rated
+        }
         line.average = pickAverage();
         giveStarSeason(line);
     }
@@ -949,17 +956,22 @@ class GameMaker {
 
     void writeWeather() {
         int kind = dice_.between(0, 99);
-        bool hasGameWinner = kind >= 3;
-        if (hasGameWinner) {
+        bool gameWinnerLine = false;
+        if (kind >= 3) {
             for (const BatLine& batter : winnerTeam().batters) {
                 if (batter.rbi > 0) {
                     line("GWRBI: " + batter.name);
+                    gameWinnerLine = true;
                     break;
                 }
             }
         }
-        if (kind < 8) {
-            return;  // no weather line: 0 degrees without a GWRBI line, none with one
+        // Without a weather line the temperature reads as none after a GWRBI line and as 0
+        // without one. The notes range ends at the weather line, so a side-by-side game never
+        // lacks both: its notes would not be read at all.
+        bool notesStillRead = gameWinnerLine || options_.layout == BattingLayout::kFullColumn;
+        if (kind < 8 && notesStillRead) {
+            return;
         }
         int degrees = temperature();
         std::vector<std::string> parts = {"Temperature: " + std::to_string(degrees)};
