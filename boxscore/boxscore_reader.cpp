@@ -64,7 +64,8 @@ GameRecord readBoxscore(std::string_view text, const std::string& fileName) {
     TextLines lines(text);
     std::string_view line;
     while (lines.next(line)) {
-        if (line.size() > kMaxLineLength) {
+        // A 201st line is refused for its number, however long it is, as the stream reading does.
+        if (line.size() > kMaxLineLength && loop.nextLineNumber() <= kMaxStoredLines) {
             refuseLongLine(fileName, loop.nextLineNumber());
         }
         if (!loop.take(line)) {

@@ -249,6 +249,24 @@ TEST(Refusals, OverlongLine) {
     EXPECT_THROW(readBoxscore(in, "ex.box"), InputError);
 }
 
+TEST(Refusals, TextAndStreamGiveTheSameReason) {
+    const Lines longLast = exampleWithLines(201, std::string(kMaxLineLength + 1, 'x'));
+    const Lines longFirst = {std::string(kMaxLineLength + 1, 'x'), "DP"};
+    for (const Lines& lines : {longLast, longFirst}) {
+        std::string text = joinLines(lines);
+        std::istringstream in(text);
+        std::string fromStream;
+        try {
+            readBoxscore(in, "ex.box");
+        } catch (const InputError& refused) {
+            fromStream = refused.what();
+        }
+        EXPECT_EQ(refusalOf(text), fromStream);
+    }
+    EXPECT_EQ(refusalOf(longLast), "ex.box: has more than 200 lines before its end");
+    EXPECT_EQ(refusalOf(longFirst), "ex.box: line 1 is longer than 1000000 characters");
+}
+
 // A stream of endless short lines that counts how much the reader took from it.
 class EndlessLines : public std::streambuf {
   public:
