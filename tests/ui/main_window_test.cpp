@@ -1,0 +1,323 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "app/window_layout.h"
+#include "scripted_dialogs.h"
+
+namespace quillbat::ui {
+namespace {
+
+const QColor kYellowText(255, 255, 0);
+const QColor kWhiteText(255, 255, 255);
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    // A program folder with the test phrase files, the worked example as gm05.box and two
+    // variants of it: the visitors winning 9-5 and a 5-5 tie.
+    void makeProgramFolder() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder_->isValid());
+        QDir phrases(QUILLBAT_SOURCE_DIR "/tests/ui/phrases");
+        for (const QString& name : phrases.entryList({"*.dat"}, QDir::Files)) {
+            QVERIFY(QFile::copy(phrases.filePath(name), path(name)));
+        }
+        QByteArray example = fileBytes(QUILLBAT_SOURCE_DIR "/examples/riverton-at-harbor-city.box");
+        QVERIFY(!example.isEmpty());
+        QDir(folder_->path()).mkdir("league");
+        writeFile(path("league/gm05.box"), example);
+        QByteArray visitorsRow = "     3  8  1     7  1";
+        writeFile(path("league/won.box"),
+                  QByteArray(example).replace(visitorsRow, "     9  8  1     7  1"));
+        writeFile(path("league/tie.box"),
+                  QByteArray(example).replace(visitorsRow, "     5  8  1     7  1"));
+    }
+    QString path(const QString& name) const { return folder_->filePath(name); }
+    MainWindow* newWindow() {
+        window_ = std::make_unique<MainWindow>(folder_->path().toStdString(), dialogs_);
+        return window_.get();
+    }
+    QString label(const char* name) const { return window_->findChild<QLabel*>(name)->text(); }
+    QColor colour(const char* name) const {
+        return window_->findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
+    }
+    QPlainTextEdit* article() const { return window_->findChild<QPlainTextEdit*>("txtArticle"); }
+    void load(const QString& boxscore) {
+        dialogs_.files << (boxscore.isEmpty() ? QString() : path(boxscore));
+        window_->loadBoxscore();
+    }
+    void expectTeamColours(const QColor& visitors, const QColor& home) const {
+        for (const char* name :
+             {"lblVisitors", "lblVisitorScore", "lblVisitorHits", "lblVisitorErrors"}) {
+            QCOMPARE(colour(name), visitors);
+        }
+        for (const char* name : {"lblHome", "lblHomeScore", "lblHomeHits", "lblHomeErrors"}) {
+            QCOMPARE(colour(name), home);
+        }
+    }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<MainWindow> window_;
+
+  private slots:
+    void init() {
+        dialogs_ = ScriptedDialogs();
+        makeProgramFolder();
+        newWindow();
+        QApplication::clipboard()->setText("before");
+    }
+    void cleanup() { window_.reset(); }
+
+    void looksAsDesigned() {
+        QCOMPARE(window_->windowTitle(), QString("Quillbat - Recapulator"));
+        QCOMPARE(window_->centralWidget()->palette().color(QPalette::Window), QColor(0, 64, 0));
+        QStringList menu;
+        for (QAction* action : window_->menuBar()->actions()) {
+            menu << action->text();
+        }
+        QCOMPARE(menu, QStringList({"Default &Team", "Load &Boxscore", "&Help", "E&xit"}));
+        QStringList help;
+        for (QAction* action : window_->findChild<QMenu*>("mnuHelp")->actions()) {
+            help << action->text();
+        }
+        QCOMPARE(help, QStringList({"&About", "&Instructions"}));
+        QCOMPARE(label("lblBallpark"), QString("Welcome"));
+        QCOMPARE(label("lblVisitors"), QString("Visitors"));
+        QCOMPARE(label("lblHome"), QString("Home"));
+        QCOMPARE(label("lblHomeScore"), QString("0"));
+        QCOMPARE(label("lblInn"), QString());
+        QCOMPARE(label("lblRuns") + label("lblHits") + label("lblErrors"), QString("RHE"));
+        QCOMPARE(colour("lblVisitors"), kWhiteText);
+        QCOMPARE(window_->findChild<QLabel*>("lblVisitors")->font().pointSizeF(), 27.75);
+        QVERIFY(window_->findChild<QLabel*>("lblVisitors")->font().bold());
+        QCOMPARE(window_->findChild<QLabel*>("lblDate")->font().pointSizeF(), 18.0);
+        QCOMPARE(article()->font().pointSizeF(), 11.25);
+        QVERIFY(!article()->isReadOnly());
+        QCOMPARE(article()->toPlainText(), QString());
+        QCOMPARE(label("lblMain"),
+                 QString("This article has automatically been added to your clipboard, if you "
+                         "wish to edit it above, when finished, click the COPY TO CLIPBOARD "
+                         "button to add it to the clipboard.  To save as a text file in the "
+                         "league folder, click SAVE TO FILE."));
+        auto* copy = window_->findChild<QPushButton*>("cmdClipboard");
+        auto* save = window_->findChild<QPushButton*>("cmdSaveFile");
+        QCOMPARE(copy->text(), QString("Copy To Clipboard"));
+        QCOMPARE(save->text(), QString("Save To File"));
+        QVERIFY(copy->isEnabled() && save->isEnabled());
+    }
+
+    void blocksAreCentredOnTheScreen() {
+        float dpi = static_cast<float>(window_->screen()->logicalDotsPerInchY());
+        QSize screen = window_->screen()->size();
+        MainWindowLayout layout = mainWindowLayout(pixelsToTwips(screen.width(), dpi),
+                                                   pixelsToTwips(screen.height(), dpi));
+        QRect board = window_->findChild<QWidget*>("fraScoreboard")->geometry();
+        QCOMPARE(board.left(), twipsToPixels(layout.scoreboard.left, dpi));
+        QCOMPARE(board.width(), twipsToPixels(7695, dpi));
+        QCOMPARE(article()->geometry().top(), twipsToPixels(layout.article.top, dpi));
+        QCOMPARE(window_->findChild<QWidget*>("fraClipboard")->geometry().top(),
+                 twipsToPixels(layout.panel.top, dpi));
+    }
+
+    void loadFillsScoreboardArticleAndClipboard() {
+        load("league/gm05.box");
+        QCOMPARE(dialogs_.messages, QStringList());
+        QCOMPARE(dialogs_.filters, QStringList({"Boxscores (*.box) (*.box)"}));
+        QCOMPARE(dialogs_.startFolders, QStringList({"c:\\"}));
+        QCOMPARE(label("lblVisitors"), QString("Riverton"));
+        QCOMPARE(label("lblHome"), QString("Harbor City"));
+        QCOMPARE(label("lblVisitorScore") + label("lblVisitorHits") + label("lblVisitorErrors"),
+                 QString("381"));
+        QCOMPARE(label("lblHomeScore") + label("lblHomeHits") + label("lblHomeErrors"),
+                 QString("590"));
+        QCOMPARE(label("lblInn"), QString(" "));
+        QCOMPARE(label("lblBallpark"), QString("Lakeside Park"));
+        QCOMPARE(label("lblDate"), QString("April 10, 1999"));
+        expectTeamColours(kWhiteText, kYellowText);
+        QString text = article()->toPlainText();
+        QVERIFY2(text.startsWith("On April 10, 1999"), qPrintable(text));
+        QVERIFY2(text.contains("The Harbor City beat the Riverton 5-3.  "), qPrintable(text));
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        QCOMPARE(fileBytes(path("path.dat")),
+                 "\"" + QDir::toNativeSeparators(path("league")).toUtf8() + "\"\r\n");
+    }
+
+    void nextLoadOpensInTheFolderJustRead() {
+        load("league/gm05.box");
+        newWindow();
+        load("");
+        QCOMPARE(dialogs_.startFolders.last(), QDir::toNativeSeparators(path("league")));
+    }
+
+    void cancelChangesNothing() {
+        load("league/gm05.box");
+        QString clipboard = QApplication::clipboard()->text();
+        QByteArray pathFile = fileBytes(path("path.dat"));
+        load("");
+        QCOMPARE(article()->toPlainText(), QString());
+        QCOMPARE(label("lblHome"), QString("Harbor City"));
+        QCOMPARE(label("lblHomeScore"), QString("5"));
+        expectTeamColours(kWhiteText, kYellowText);
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+        QCOMPARE(fileBytes(path("path.dat")), pathFile);
+        QCOMPARE(dialogs_.messages, QStringList());
+    }
+
+    void tieKeepsTheColours() {
+        load("league/won.box");
+        expectTeamColours(kYellowText, kWhiteText);
+        load("league/tie.box");
+        QCOMPARE(label("lblVisitorScore") + label("lblHomeScore"), QString("55"));
+        expectTeamColours(kYellowText, kWhiteText);
+        load("league/gm05.box");
+        expectTeamColours(kWhiteText, kYellowText);
+    }
+
+    void copyPutsTheEditedTextUnchanged() {
+        load("league/gm05.box");
+        article()->setPlainText("  My own words.  ");
+        window_->findChild<QPushButton*>("cmdClipboard")->click();
+        QCOMPARE(QApplication::clipboard()->text(), QString("  My own words.  "));
+    }
+
+    void saveWritesTheTrimmedTextBesideTheBoxscore() {
+        load("league/gm05.box");
+        article()->setPlainText("  The edited article.\nSecond line.  ");
+        window_->findChild<QPushButton*>("cmdSaveFile")->click();
+        QCOMPARE(fileBytes(path("league/gm05.txt")),
+                 QByteArray("The edited article.\r\nSecond line.\r\n"));
+        QCOMPARE(dialogs_.messages, QStringList());
+    }
+
+    void saveIgnoresFifteenCharacters() {
+        load("league/gm05.box");
+        article()->setPlainText("123456789012345");
+        window_->saveToFile();
+        QVERIFY(!QFile::exists(path("league/gm05.txt")));
+        article()->setPlainText("1234567890123456");
+        window_->saveToFile();
+        QCOMPARE(fileBytes(path("league/gm05.txt")), QByteArray("1234567890123456\r\n"));
+        QCOMPARE(dialogs_.messages, QStringList());
+    }
+
+    void saveKeepsWindows1252Text() {
+        load("league/gm05.box");
+        QByteArray scores;
+        for (const char* category : {"close", "double", "extra", "normal", "rout", "shutout"}) {
+            scores += QByteArray(category) + ",\"Se\xf1or #winners# won.  \"\r\n";
+        }
+        writeFile(path("score.dat"), scores);
+        load("league/gm05.box");
+        QVERIFY2(article()->toPlainText().contains(QString::fromUtf8("Se\xc3\xb1or")),
+                 qPrintable(article()->toPlainText()));
+        window_->saveToFile();
+        QVERIFY(fileBytes(path("league/gm05.txt")).contains("Se\xf1or"));
+    }
+
+    void saveBeforeAnyBoxscoreAsksForOne() {
+        article()->setPlainText("Sixteen chars...");
+        window_->saveToFile();
+        QCOMPARE(
+            dialogs_.messages,
+            QStringList("Please load a boxscore first: the article is saved beside it, under its "
+                        "name."));
+    }
+
+    void refusedBoxscoreIsReportedAndChangesNothing() {
+        load("league/gm05.box");
+        writeFile(path("league/bad.box"), "not a boxscore\r\n");
+        QString clipboard = QApplication::clipboard()->text();
+        load("league/bad.box");
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QVERIFY2(dialogs_.messages.first().contains("bad.box"),
+                 qPrintable(dialogs_.messages.first()));
+        QCOMPARE(label("lblHome"), QString("Harbor City"));
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+    }
+
+    void defaultTeamNarrowsTheDialog() {
+        dialogs_.texts << QString("5");
+        window_->chooseDefaultTeam();
+        QCOMPARE(dialogs_.asked.size(), 1);
+        QVERIFY(dialogs_.asked.first().startsWith(
+            "Default Team Number|Select a team ID number to pull up all home boxscores for that "
+            "team.  Set to -1"));
+        QVERIFY(dialogs_.asked.first().endsWith("|-1"));
+        QCOMPARE(fileBytes(path("team.dat")), QByteArray("5\r\n"));
+        load("");
+        QCOMPARE(dialogs_.filters.last(),
+                 QString("Boxscores (*.box) (*050.box *051.box *052.box)"));
+    }
+
+    void defaultTeamReadings_data() {
+        QTest::addColumn<std::optional<QString>>("typed");
+        QTest::addColumn<QByteArray>("teamFile");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("12") << std::optional<QString>("12") << QByteArray("12\r\n") << 0;
+        QTest::newRow("7.9") << std::optional<QString>("7.9") << QByteArray("7\r\n") << 0;
+        QTest::newRow("abc") << std::optional<QString>("abc") << QByteArray("0\r\n") << 0;
+        QTest::newRow("cancel") << std::optional<QString>() << QByteArray("3\r\n") << 0;
+        QTest::newRow("-5") << std::optional<QString>("-5") << QByteArray("3\r\n") << 1;
+        QTest::newRow("40000") << std::optional<QString>("40000") << QByteArray("3\r\n") << 1;
+    }
+    void defaultTeamReadings() {
+        QFETCH(std::optional<QString>, typed);
+        QFETCH(QByteArray, teamFile);
+        QFETCH(int, messages);
+        dialogs_.texts << QString("3") << typed;
+        window_->chooseDefaultTeam();
+        window_->chooseDefaultTeam();
+        QVERIFY(dialogs_.asked.last().endsWith("|3"));
+        QCOMPARE(fileBytes(path("team.dat")), teamFile);
+        QCOMPARE(dialogs_.messages.size(), messages);
+    }
+
+    void settingsAreReadWhenTheWindowLoads() {
+        writeFile(path("team.dat"), "12\r\n");
+        writeFile(path("path.dat"), "\"/leagues/AL, 1999\"\r\n");
+        newWindow();
+        load("");
+        QCOMPARE(dialogs_.filters.last(),
+                 QString("Boxscores (*.box) (*120.box *121.box *122.box)"));
+        QCOMPARE(dialogs_.startFolders.last(), QString("/leagues/AL, 1999"));
+    }
+
+    void exitClosesTheWindow() {
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_->findChild<QAction*>("mnuExit")->trigger();
+        QVERIFY(!window_->isVisible());
+    }
+};
+
+}  // namespace quillbat::ui
+
+QTEST_MAIN(quillbat::ui::MainWindowTest)
+#include "main_window_test.moc"

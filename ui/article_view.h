@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <string>
+
+#include "app/load_command.h"
+
+// The article text box: editable, as long as the article is.
+namespace quillbat::ui {
+
+// The load writes the article's bytes into the box; the box shows them decoded (UTF-8 when
+// they are valid UTF-8, otherwise Windows-1252) and gives the user's text back in the same
+// encoding.
+class ArticleView final : public QPlainTextEdit, public ArticleBox {
+  public:
+    explicit ArticleView(QWidget* parent = nullptr);
+
+    void clear() override;
+    void append(std::string_view text) override;
+    // The text as the user sees it now, edits included, in the encoding it was shown in; line
+    // breaks the user typed are CR LF, as in the game's files. Text that Windows-1252 cannot
+    // hold (the user typed such a character) comes back as UTF-8.
+    std::string text() const override;
+
+  private:
+    std::string bytes_;
+    bool shownAsUtf8_ = true;
+};
+
+}  // namespace quillbat::ui
