@@ -201,7 +201,7 @@ TEST(Refusals, NoLineScore) {
     EXPECT_EQ(refusalOf("Dear diary,\r\ntoday it rained.\r\n"), message);
     EXPECT_EQ(refusalOf(std::string("\x7F"
                                     "ELF\x02\x01\x01\0\0\0\xFF\xFE",
-                                    14)),
+                                    12)),
               message);
     // "DP" after the form feed does not count.
     EXPECT_EQ(refusalOf("a\r\n\fb\r\n" + workedExampleLines()[2] + "\r\n"), message);
