@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "app/check_phrases.h"
 #include "app/cli_run.h"
 #include "app/console.h"
 #include "app/file_system.h"
@@ -22,12 +23,23 @@ int main(int argc, char** argv) {
                    "Folder of the phrase files (default: the program's folder)");
     auto* save = app.add_flag("--save", options.save,
                               "Also save each article beside its boxscore, as Save To File does");
-    app.add_flag("--record", options.record, "Print the game record as JSON instead of the article")
-        ->excludes(save);
+    auto* record = app.add_flag("--record", options.record,
+                                "Print the game record as JSON instead of the article")
+                       ->excludes(save);
     app.add_option("boxscores", options.boxscores, "Boxscore files (.box)");
+    std::string checkFolder;
+    auto* check = app.add_option("--check-phrases", checkFolder,
+                                 "Check the nine phrase files of DIR (default: the --data folder "
+                                 "or the program's folder), one line per problem")
+                      ->expected(0, 1)
+                      ->excludes(save)
+                      ->excludes(record);
     try {
         app.parse(arguments.count(), arguments.values());
-        if (options.boxscores.empty()) {
+        if (check->count() > 0 && !options.boxscores.empty()) {
+            throw CLI::ValidationError("--check-phrases", "takes no boxscore");
+        }
+        if (check->count() == 0 && options.boxscores.empty()) {
             throw CLI::RequiredError("BOXSCORE");
         }
     } catch (const CLI::ParseError& error) {
@@ -35,7 +47,13 @@ int main(int argc, char** argv) {
         return status == 0 ? 0 : 2;
     }
 
+    if (!checkFolder.empty()) {
+        dataFolder = checkFolder;
+    }
     options.dataFolder =
         dataFolder.empty() ? quillbat::programFolder() : quillbat::pathFromUtf8(dataFolder);
+    if (check->count() > 0) {
+        return quillbat::checkPhraseFolder(options.dataFolder, std::cout);
+    }
     return quillbat::runCli(options, std::cout, std::cerr);
 }

@@ -1,0 +1,19 @@
+#include "app/check_phrases.h"
+
+#include <vector>
+
+#include "app/folder_phrase_source.h"
+#include "article/phrase_checker.h"
+
+namespace quillbat {
+
+int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
+    FolderPhraseSource phrases(folder);
+    std::vector<PhraseProblem> problems = checkPhraseFiles(phrases);
+    for (const PhraseProblem& problem : problems) {
+        out << formatPhraseProblem(problem) << '\n';
+    }
+    return problems.empty() ? 0 : 1;
+}
+
+}  // namespace quillbat

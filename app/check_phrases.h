@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+namespace quillbat {
+
+// Checks the nine phrase files in `folder` (see checkPhraseFiles) and writes one line per
+// problem, naming the file, the line and the category, to out. Returns 0 when there is no
+// problem, 1 otherwise, as quillbat-cli --check-phrases exits.
+int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out);
+
+}  // namespace quillbat
