@@ -53,13 +53,12 @@ class NoSettings final : public RememberedSettings {
 
 // Writes one boxscore's article to out; returns false after reporting a failure to err.
 bool writeArticleOf(const std::string& boxscore, std::uint32_t seed, const CliOptions& options,
-                    std::ostream& out, std::ostream& err) {
+                    PhraseSource& phrases, std::ostream& out, std::ostream& err) {
     NamedBoxscore chooser(boxscore);
     NoScoreboard scoreboard;
     MemoryArticleBox article;
     NoClipboard clipboard;
     NoSettings settings;
-    FolderPhraseSource phrases(options.dataFolder);
     LoadSeams seams{chooser, scoreboard, article, clipboard, settings, phrases};
     const LoadOutcome outcome = runLoadCommand(seams, seed);
     if (outcome.status != LoadOutcome::Status::Loaded) {
@@ -93,12 +92,16 @@ bool writeRecordOf(const std::string& boxscore, std::ostream& out, std::ostream&
 int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
     bool allWritten = true;
     std::uint32_t k = 0;
+    // One source for the whole run: it parses each phrase file once and re-reads it only when
+    // the file changes.
+    FolderPhraseSource phrases(options.dataFolder);
     for (const std::string& boxscore : options.boxscores) {
         // Unsigned arithmetic wraps, giving the seed modulo 2^32.
         const std::uint32_t seed = options.seed ? *options.seed + k : clockSeed();
         ++k;
-        const bool written = options.record ? writeRecordOf(boxscore, out, err)
-                                            : writeArticleOf(boxscore, seed, options, out, err);
+        const bool written = options.record
+                                 ? writeRecordOf(boxscore, out, err)
+                                 : writeArticleOf(boxscore, seed, options, phrases, out, err);
         allWritten = allWritten && written;
     }
     out.flush();

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "app/file_system.h"
-#include "article/phrase_file.h"
 
 namespace quillbat {
 
@@ -12,8 +11,7 @@ FolderPhraseSource::FolderPhraseSource(std::filesystem::path folder) : folder_(s
 const PhraseFile& FolderPhraseSource::load(std::string_view fileName) {
     const std::filesystem::path path = folder_ / pathFromUtf8(fileName);
     const std::string displayName = pathToUtf8(path);
-    current_ = parsePhraseFile(readWholeFile(path, displayName), displayName);
-    return current_;
+    return cache_.load(path, displayName);
 }
 
 }  // namespace quillbat

@@ -3,24 +3,25 @@
 #include <filesystem>
 #include <string_view>
 
+#include "app/phrase_file_cache.h"
 #include "article/phrase_source.h"
 
 namespace quillbat {
 
-// The phrase files of one folder, read from disk at every load, so a file edited while the
-// program runs takes effect at the next phrase drawn from it. Errors name the file by its full
-// path ("/opt/quillbat/score.dat: line 4: ...").
+// The phrase files of one folder. Every load looks at the file on disk (see PhraseFileCache), so
+// a file edited while the program runs takes effect at the next phrase drawn from it. Errors
+// name the file by its full path ("/opt/quillbat/score.dat: line 4: ...").
 class FolderPhraseSource final : public PhraseSource {
   public:
     explicit FolderPhraseSource(std::filesystem::path folder);
 
-    // Throws InputError when the file is missing, unreadable or malformed; the file loaded
-    // before stays loaded then.
+    // Throws InputError when the file is missing, unreadable or malformed. The reference stays
+    // valid until the next load of the same file.
     const PhraseFile& load(std::string_view fileName) override;
 
   private:
     std::filesystem::path folder_;
-    PhraseFile current_;
+    PhraseFileCache cache_;
 };
 
 }  // namespace quillbat
