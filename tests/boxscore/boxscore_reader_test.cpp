@@ -411,6 +411,16 @@ TEST(Decisions, CountOnlyFromColumnSixteen) {
     EXPECT_EQ(readLines(lines).winPitcher, "");
 }
 
+TEST(Decisions, PitchingHeaderNeedsTheBlankBeforeInn) {
+    Lines lines = workedExampleLines();
+    lines[14] = "RivertonINN  H  R ER BB K PIT    ERA";
+    lines[17] = "Harbor City INN  H  R ER BB K PIT    ERA";
+    GameRecord r = readLines(lines);
+    EXPECT_EQ(r.pitchingHeaderLine, 18);
+    EXPECT_EQ(r.losePitcher, "");  // line 16 lies before the header
+    EXPECT_EQ(r.winPitcher, "Tom Ashford");
+}
+
 TEST(Decisions, HoldsAndBlownSaves) {
     Lines lines = workedExampleLines();
     lines[15] = "Carl Dunn        BS 1, L 3-7      7.0  8  5  5  2 4 104   4.12";
