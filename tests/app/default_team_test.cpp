@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "temp_folder.h"
 
 namespace quillbat {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct ReadingCase {
     std::optional<std::string> typed;
@@ -64,27 +60,13 @@ class ScriptedInputBox final : public TextInputBox {
 
 class DefaultTeamCommandTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillbat-team-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    std::string teamFile() const { return folder_.read("team.dat"); }
 
-    std::string teamFile() const {
-        std::ifstream in(folder_ / "team.dat", std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-
-    fs::path folder_;
+    TempFolder folder_;
 };
 
 TEST_F(DefaultTeamCommandTest, AsksWithTitlePromptAndPreset) {
-    Settings settings(folder_);
+    Settings settings(folder_.path());
     ScriptedInputBox box("7.9");
     EXPECT_EQ(runDefaultTeamCommand(box, settings), "");
     EXPECT_EQ(box.title_, "Default Team Number");
@@ -98,9 +80,9 @@ TEST_F(DefaultTeamCommandTest, AsksWithTitlePromptAndPreset) {
 }
 
 TEST_F(DefaultTeamCommandTest, CancelRewritesTheUnchangedNumber) {
-    Settings settings(folder_);
+    Settings settings(folder_.path());
     settings.setDefaultTeam(5);
-    std::ofstream(folder_ / "team.dat", std::ios::binary) << "stale";
+    folder_.write("team.dat", "stale");
     ScriptedInputBox box(std::nullopt);
     EXPECT_EQ(runDefaultTeamCommand(box, settings), "");
     EXPECT_EQ(box.preset_, "5");
@@ -108,7 +90,7 @@ TEST_F(DefaultTeamCommandTest, CancelRewritesTheUnchangedNumber) {
 }
 
 TEST_F(DefaultTeamCommandTest, RefusedNumberIsKeptAndStillWritten) {
-    Settings settings(folder_);
+    Settings settings(folder_.path());
     settings.setDefaultTeam(12);
     ScriptedInputBox box("-5");
     EXPECT_NE(runDefaultTeamCommand(box, settings), "");
@@ -117,7 +99,7 @@ TEST_F(DefaultTeamCommandTest, RefusedNumberIsKeptAndStillWritten) {
 }
 
 TEST_F(DefaultTeamCommandTest, UnwritableTeamFileIsReportedButTheNumberHolds) {
-    std::ofstream(folder_ / "not-a-folder") << "x";
+    folder_.write("not-a-folder", "x");
     Settings settings(folder_ / "not-a-folder");
     ScriptedInputBox box("12");
     std::string message = runDefaultTeamCommand(box, settings);

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "app/file_system.h"
+#include "temp_folder.h"
 
 namespace quillbat {
 namespace {
@@ -16,25 +15,10 @@ namespace fs = std::filesystem;
 
 class SaveArticleTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillbat-save-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string boxscore(const std::string& name) const { return pathToUtf8(folder_ / name); }
+    std::string fileBytes(const std::string& name) const { return folder_.read(name); }
 
-    std::string fileBytes(const std::string& name) const {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-
-    fs::path folder_;
+    TempFolder folder_;
 };
 
 TEST(ArticleFileNameTest, ReplacesTheLastThreeCharacters) {
@@ -98,13 +82,13 @@ TEST_F(SaveArticleTest, FifteenUtf8CharactersInMoreBytesAreNotSaved) {
 }
 
 TEST_F(SaveArticleTest, OverwritesAnEarlierArticle) {
-    std::ofstream(folder_ / "x.txt") << "an older and much longer article text";
+    folder_.write("x.txt", "an older and much longer article text");
     EXPECT_TRUE(saveArticle(boxscore("x.box"), "  The edited article.  "));
     EXPECT_EQ(fileBytes("x.txt"), "The edited article.\r\n");
 }
 
 TEST_F(SaveArticleTest, RefusesToOverwriteABoxscoreNamedTxt) {
-    std::ofstream(folder_ / "gm05.TXT") << "the boxscore";
+    folder_.write("gm05.TXT", "the boxscore");
     EXPECT_THROW(saveArticle(boxscore("gm05.TXT"), "A long enough article."), FileWriteError);
     EXPECT_EQ(fileBytes("gm05.TXT"), "the boxscore");
 }

@@ -2,39 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "app/file_system.h"
+#include "temp_folder.h"
 
 namespace quillbat {
 namespace {
 
-namespace fs = std::filesystem;
-
 class SettingsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("quillbat-settings-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    void write(const std::string& name, const std::string& bytes) {
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    }
-    std::string read(const std::string& name) const {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    void write(const std::string& name, const std::string& bytes) { folder_.write(name, bytes); }
+    std::string read(const std::string& name) const { return folder_.read(name); }
     Settings loaded() const {
-        Settings settings(folder_);
+        Settings settings(folder_.path());
         settings.load();
         return settings;
     }
@@ -43,7 +22,7 @@ class SettingsTest : public ::testing::Test {
         EXPECT_EQ(settings.folder(), "c:\\");
     }
 
-    fs::path folder_;
+    TempFolder folder_;
 };
 
 TEST_F(SettingsTest, NoFilesGiveTheDefaults) {
@@ -114,7 +93,7 @@ TEST_F(SettingsTest, FolderInWindows1252IsReadAsText) {
 }
 
 TEST_F(SettingsTest, WritesBothFilesAndReadsThemBack) {
-    Settings settings(folder_);
+    Settings settings(folder_.path());
     settings.setDefaultTeam(-1);
     EXPECT_EQ(read("team.dat"), "-1\r\n");
     settings.setDefaultTeam(5);
@@ -127,7 +106,7 @@ TEST_F(SettingsTest, WritesBothFilesAndReadsThemBack) {
 }
 
 TEST_F(SettingsTest, RememberedFolderSurvivesARestartWithoutTeamFile) {
-    Settings settings(folder_);
+    Settings settings(folder_.path());
     settings.rememberFolder("/boxes");
     EXPECT_EQ(read("team.dat"), "-1\r\n");
     EXPECT_EQ(loaded().folder(), "/boxes");
@@ -135,13 +114,13 @@ TEST_F(SettingsTest, RememberedFolderSurvivesARestartWithoutTeamFile) {
 
 TEST_F(SettingsTest, RememberingAFolderKeepsAnExistingTeamFile) {
     write("team.dat", "7\r\n");
-    Settings settings(folder_);
+    Settings settings(folder_.path());
     settings.rememberFolder("/boxes");
     EXPECT_EQ(read("team.dat"), "7\r\n");
 }
 
 TEST_F(SettingsTest, UnwritableFolderKeepsTheSettingsAndThrows) {
-    write("not-a-folder", "x");
+    folder_.write("not-a-folder", "x");
     Settings settings(folder_ / "not-a-folder");
     EXPECT_THROW(settings.setDefaultTeam(12), FileWriteError);
     EXPECT_THROW(settings.rememberFolder("/boxes"), FileWriteError);
