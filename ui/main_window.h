@@ -7,8 +7,6 @@
 
 #include "app/settings.h"
 
-class QLabel;
-class QPushButton;
 class QFrame;
 
 // The main window (frmMain): menu, scoreboard, article box and the panel with the Copy To
@@ -38,8 +36,6 @@ class MainWindow final : public QMainWindow {
     void saveToFile();
     void showAbout();
     void showInstructions();
-
-    const Settings& settings() const { return settings_; }
 
   private:
     void buildMenu();

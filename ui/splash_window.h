@@ -3,8 +3,6 @@
 #include <QTimer>
 #include <QWidget>
 
-class QLabel;
-
 // The splash window (frmSplash): the program's name above its picture, on white, for 2.5
 // seconds; then it shows the main window and closes.
 namespace quillbat::ui {
