@@ -39,8 +39,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    // A program folder with the test phrase files, the worked example as gm05.box and two
-    // variants of it: the visitors winning 9-5 and a 5-5 tie.
+    // A program folder with the test phrase files, and a league folder holding a game the
+    // home team wins 5-3 as gm05.box, the visitors winning it 9-5 and a 5-5 tie.
     void makeProgramFolder() {
         folder_ = std::make_unique<QTemporaryDir>();
         QVERIFY(folder_->isValid());
@@ -48,15 +48,11 @@ class MainWindowTest : public QObject {
         for (const QString& name : phrases.entryList({"*.dat"}, QDir::Files)) {
             QVERIFY(QFile::copy(phrases.filePath(name), path(name)));
         }
-        QByteArray example = fileBytes(QUILLBAT_SOURCE_DIR "/examples/riverton-at-harbor-city.box");
-        QVERIFY(!example.isEmpty());
         QDir(folder_->path()).mkdir("league");
-        writeFile(path("league/gm05.box"), example);
-        QByteArray visitorsRow = "     3  8  1     7  1";
-        writeFile(path("league/won.box"),
-                  QByteArray(example).replace(visitorsRow, "     9  8  1     7  1"));
-        writeFile(path("league/tie.box"),
-                  QByteArray(example).replace(visitorsRow, "     5  8  1     7  1"));
+        const QString games = QUILLBAT_SOURCE_DIR "/tests/ui/boxscores/";
+        QVERIFY(QFile::copy(games + "home-wins.box", path("league/gm05.box")));
+        QVERIFY(QFile::copy(games + "visitors-win.box", path("league/won.box")));
+        QVERIFY(QFile::copy(games + "tie.box", path("league/tie.box")));
     }
     QString path(const QString& name) const { return folder_->filePath(name); }
     MainWindow* newWindow() {
