@@ -194,31 +194,45 @@ std::string formatAverage(float average) {
     return text;
 }
 
+namespace {
+
+// The winning first star's phrase with its home-run, walks and average sentences.
+void writeFirstStar(const Batter& first, const std::string& winners, ArticleContext& context) {
+    const std::string_view category = firstStarCategory(first);
+    appendPhrase(context, "winner_1_batter.dat", category, starTokens(first, "winners", winners));
+    if (category == "none") {
+        return;
+    }
+    if (first.seasonHomeRuns >= 15) {
+        appendPhrase(context, "homerun.dat", homeRunCategory(first),
+                     {{"homeruns", std::to_string(first.seasonHomeRuns)},
+                      {"triples", std::to_string(first.seasonTriples)},
+                      {"doubles", std::to_string(first.seasonDoubles)},
+                      {"rbi", std::to_string(first.seasonRunsBattedIn)}});
+    }
+    if (first.walks >= 3) {
+        context.article.append("He also drew " + std::to_string(first.walks) + " walks.  ");
+    }
+    if (averageWasRaised(first)) {
+        const auto opening = static_cast<std::size_t>(
+            drawVariant(context.random, static_cast<int>(kAverageOpenings.size())));
+        context.article.append(kAverageOpenings[opening]);
+        context.article.append(formatAverage(first.average) + ".  ");
+    }
+}
+
+}  // namespace
+
 void writeBatterParagraphs(const GameRecord& record, ArticleContext& context) {
     const int winner = record.winTeam;
     const int loser = record.loseTeam;
     const std::string& winners = record.teamName[winner];
 
+    // When no batter of the winning team rated above zero the first star is an empty slot:
+    // a sentence about a batter without a name is left out rather than printed nameless.
     const Batter& first = star(record, winner, record.firstStar[winner]);
-    const std::string_view category = firstStarCategory(first);
-    appendPhrase(context, "winner_1_batter.dat", category, starTokens(first, "winners", winners));
-    if (category != "none") {
-        if (first.seasonHomeRuns >= 15) {
-            appendPhrase(context, "homerun.dat", homeRunCategory(first),
-                         {{"homeruns", std::to_string(first.seasonHomeRuns)},
-                          {"triples", std::to_string(first.seasonTriples)},
-                          {"doubles", std::to_string(first.seasonDoubles)},
-                          {"rbi", std::to_string(first.seasonRunsBattedIn)}});
-        }
-        if (first.walks >= 3) {
-            context.article.append("He also drew " + std::to_string(first.walks) + " walks.  ");
-        }
-        if (averageWasRaised(first)) {
-            const auto opening = static_cast<std::size_t>(
-                drawVariant(context.random, static_cast<int>(kAverageOpenings.size())));
-            context.article.append(kAverageOpenings[opening]);
-            context.article.append(formatAverage(first.average) + ".  ");
-        }
+    if (!first.batterName.empty()) {
+        writeFirstStar(first, winners, context);
     }
 
     const Batter& second = star(record, winner, record.secondStar[winner]);

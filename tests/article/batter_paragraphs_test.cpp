@@ -279,11 +279,11 @@ TEST_F(BatterParagraphs, EveryAverageOpening) {
     }
 }
 
-TEST_F(BatterParagraphs, NoStarsAtAllWritesTheEmptySlot) {
+TEST_F(BatterParagraphs, EmptyFirstStarSlotIsLeftOutAndDrawsNothing) {
     GameRecord game = quietGame();  // stars stay at slot 50, an empty slot
-    script({0.0});
     writeBatterParagraphs(game, context);
-    EXPECT_EQ(text(), "1:normal ");
+    EXPECT_EQ(text(), "");
+    EXPECT_EQ(random.draws(), 0);
 }
 
 TEST_F(BatterParagraphs, DrawsInTheOrderTheTextIsAppended) {
