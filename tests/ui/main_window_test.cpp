@@ -235,6 +235,13 @@ class MainWindowTest : public QObject {
                  qPrintable(article()->toPlainText()));
         window_->saveToFile();
         QVERIFY(fileBytes(path("league/gm05.txt")).contains("Se\xf1or"));
+
+        // An arrow has no Windows-1252 byte: the whole text is then saved as UTF-8, not lost.
+        article()->setPlainText(article()->toPlainText() + QString::fromUtf8("\xe2\x86\x92"));
+        window_->saveToFile();
+        QByteArray saved = fileBytes(path("league/gm05.txt"));
+        QVERIFY(saved.contains("Se\xc3\xb1or"));
+        QVERIFY(saved.endsWith("\xe2\x86\x92\r\n"));
     }
 
     void saveBeforeAnyBoxscoreAsksForOne() {
