@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
     quillbat::CliOptions options;
     std::string dataFolder;
     CLI::App app{"Writes a newspaper article about each boxscore of the DMB game.", "quillbat-cli"};
+    // On Windows the parser would otherwise take a boxscore named "/League/gm05.box" for an option.
+    app.allow_windows_style_options(false);
     app.add_option("--seed", options.seed,
                    "Seed of the random source for the first boxscore (0 to 4294967295); the "
                    "next boxscores get the following numbers");

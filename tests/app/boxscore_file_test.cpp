@@ -40,6 +40,10 @@ class BoxscoreFileTest : public ::testing::Test {
             std::string folder = folder_.string();
             if (message.compare(0, folder.size(), folder) == 0) {
                 message.replace(0, folder.size(), "DIR");
+                // Windows joins the folder and the file name with a backslash.
+                if (message.size() > 3 && message[3] == '\\') {
+                    message[3] = '/';
+                }
             }
             return message;
         }

@@ -53,13 +53,19 @@ class QuillbatCli : public testing::Test {
 
     // Runs quillbat-cli with the arguments (each quoted here) and collects its output.
     CliRun run(const std::vector<std::string>& arguments) {
-        std::string command = "\"" QUILLBAT_BUILD_DIR "/quillbat-cli\"";
+        std::string program =
+            (fs::path(QUILLBAT_BUILD_DIR) / "quillbat-cli").make_preferred().string();
+        std::string command = "\"" + program + "\"";
         for (const std::string& argument : arguments) {
             command += " \"" + argument + "\"";
         }
         const fs::path out = folder / "stdout.txt";
         const fs::path err = folder / "stderr.txt";
         command += " > \"" + out.string() + "\" 2> \"" + err.string() + "\"";
+#ifdef _WIN32
+        // cmd.exe drops the first and the last quotation mark of a command that starts with one.
+        command = "\"" + command + "\"";
+#endif
         CliRun result;
         const int raw = std::system(command.c_str());
 #ifdef _WIN32
