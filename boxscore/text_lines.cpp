@@ -29,21 +29,31 @@ StreamLines::Result StreamLines::next(std::string& line) {
         return Result::End;
     }
     line.clear();
+    // Characters gather in a small block that is appended whole: appending them one by one
+    // costs more than the rest of the reading.
+    char block[256];
+    std::size_t used = 0;
     for (;;) {
         Traits::int_type c = buffer->sbumpc();
         if (Traits::eq_int_type(c, Traits::eof()) || c == '\n') {
+            line.append(block, used);
             return Result::Line;
         }
         if (c == '\r') {
+            line.append(block, used);
             if (buffer->sgetc() == '\n') {
                 buffer->sbumpc();
             }
             return Result::Line;
         }
-        if (line.size() == maxLength_) {
+        if (line.size() + used == maxLength_) {
             return Result::TooLong;
         }
-        line += Traits::to_char_type(c);
+        block[used++] = Traits::to_char_type(c);
+        if (used == sizeof block) {
+            line.append(block, used);
+            used = 0;
+        }
     }
 }
 

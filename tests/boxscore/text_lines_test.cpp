@@ -77,5 +77,28 @@ TEST(LineSplitting, LineOfExactlyTheLimitIsALine) {
     EXPECT_FALSE(split.hasMore());
 }
 
+// The stream gathers characters in blocks of 256: lines just under, at and over one and two
+// blocks come back whole, and the limit still falls on the exact character.
+TEST(LineSplitting, LongStreamLinesAcrossBlocksComeBackWhole) {
+    for (std::size_t length : {255u, 256u, 257u, 511u, 512u, 513u}) {
+        std::string text = std::string(length - 1, 'x') + "y\r\nz";
+        std::istringstream in(text);
+        StreamLines split(in, 600);
+        std::string line;
+        ASSERT_EQ(split.next(line), StreamLines::Result::Line) << length;
+        EXPECT_EQ(line, text.substr(0, length)) << length;
+        ASSERT_EQ(split.next(line), StreamLines::Result::Line) << length;
+        EXPECT_EQ(line, "z") << length;
+    }
+    for (std::size_t length : {512u, 513u}) {
+        std::istringstream in(std::string(length, 'x'));
+        StreamLines split(in, 512);
+        std::string line;
+        EXPECT_EQ(split.next(line),
+                  length == 512u ? StreamLines::Result::Line : StreamLines::Result::TooLong)
+            << length;
+    }
+}
+
 }  // namespace
 }  // namespace quillbat
