@@ -14,24 +14,17 @@ const PhraseFile& PhraseFileCache::load(const fs::path& path, const std::string&
     // Taken before the file is looked at, so that an edit made after the reading below carries
     // a later time than this.
     const fs::file_time_type now = fs::file_time_type::clock::now();
-    std::error_code sizeError;
     std::error_code timeError;
-    const std::uintmax_t size = fs::file_size(path, sizeError);
     const fs::file_time_type modified = fs::last_write_time(path, timeError);
-    const bool statusKnown = !sizeError && !timeError;
 
     auto found = entries_.find(path);
-    if (statusKnown && found != entries_.end()) {
-        Entry& entry = found->second;
-        if (entry.size == size && entry.modified == modified &&
-            modified < entry.readAt - kSameTickMargin) {
-            return entry.parsed;
-        }
+    if (!timeError && found != entries_.end() && found->second.modified == modified &&
+        modified < found->second.readAt - kSameTickMargin) {
+        return found->second.parsed;
     }
     try {
         std::string bytes = readWholeFile(path, displayName);
         if (found != entries_.end() && found->second.bytes == bytes) {
-            found->second.size = size;
             found->second.modified = modified;
             found->second.readAt = now;
             return found->second.parsed;
@@ -39,8 +32,6 @@ const PhraseFile& PhraseFileCache::load(const fs::path& path, const std::string&
         Entry entry;
         entry.parsed = parsePhraseFile(bytes, displayName);
         entry.bytes = std::move(bytes);
-        // Without a known status the entry is never trusted and is read again at every load.
-        entry.size = statusKnown ? size : static_cast<std::uintmax_t>(-1);
         entry.modified = modified;
         entry.readAt = now;
         return entries_.insert_or_assign(path, std::move(entry)).first->second.parsed;

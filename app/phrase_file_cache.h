@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -13,11 +12,13 @@ namespace quillbat {
 // Parsed phrase files by path, so that a run writing many articles parses each file once and
 // still sees every edit at the very next phrase drawn from the file.
 //
-// A file is re-read when its size or modification time differs from when it was read. A
-// modification time is only trusted once it lies kSameTickMargin before the moment the file was
-// read: a file system stamps times in ticks (2 s on FAT, a few milliseconds on Linux), and an
-// edit within the tick of the previous one keeps its time. Until then every load reads the file
-// and compares its bytes with the cached ones, parsing again only when they differ.
+// A file is re-read when its modification time differs from when it was read. The time is only
+// trusted once it lies kSameTickMargin before the moment the file was read: a file system stamps
+// times in ticks (2 s on FAT, a few milliseconds on Linux), and an edit within the tick of the
+// previous one keeps its time. Until then every load reads the file and compares its bytes with
+// the cached ones, parsing again only when they differ. Past the margin, any later edit carries
+// a later time, so the size adds nothing and is not looked at: each look costs a call to the
+// file system, and a batch makes one per phrase.
 class PhraseFileCache {
   public:
     static constexpr std::chrono::seconds kSameTickMargin{3};
@@ -29,7 +30,6 @@ class PhraseFileCache {
 
   private:
     struct Entry {
-        std::uintmax_t size = 0;
         std::filesystem::file_time_type modified;
         std::filesystem::file_time_type readAt;
         std::string bytes;
