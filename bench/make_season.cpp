@@ -1,0 +1,37 @@
+// Writes a season of generated boxscore files into a folder, for timing quillbat-cli on files.
+//   make_season FOLDER [COUNT]     COUNT defaults to 2430, the games of a 30-team season
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "bench/season_files.h"
+
+int main(int argc, char** argv) {
+    int count = 2430;
+    if (argc == 3) {
+        std::string_view text(argv[2]);
+        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+        if (error != std::errc() || end != text.data() + text.size() || count < 1) {
+            argc = 0;
+        }
+    }
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make_season FOLDER [COUNT]\n");
+        return 2;
+    }
+    const std::filesystem::path folder(argv[1]);
+    std::filesystem::create_directories(folder);
+    for (int k = 0; k < count; ++k) {
+        const std::filesystem::path path = folder / quillbat::bench::seasonFileName(k);
+        std::ofstream out(path, std::ios::binary);
+        out << quillbat::bench::seasonBoxscoreFile(static_cast<std::uint32_t>(k) + 1);
+        if (!out.flush()) {
+            std::fprintf(stderr, "make_season: cannot write %s\n", path.string().c_str());
+            return 1;
+        }
+    }
+    return 0;
+}

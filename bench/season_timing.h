@@ -1,0 +1,42 @@
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/season_files.h"
+
+namespace quillbat::bench {
+
+// The files of a season of `count` games, generated in memory from seeds 1..count.
+inline std::vector<std::string> seasonInMemory(int count) {
+    std::vector<std::string> files;
+    files.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        files.push_back(seasonBoxscoreFile(static_cast<std::uint32_t>(k) + 1));
+    }
+    return files;
+}
+
+// Runs `pass` (one pass over the whole season) again and again for at least two seconds and
+// prints the rate of `what` per second and the microseconds each one took.
+template <typename Pass>
+void timeSeason(const char* what, std::size_t perPass, Pass pass) {
+    using Clock = std::chrono::steady_clock;
+    pass();  // warms the caches and the phrase files
+    std::size_t done = 0;
+    const Clock::time_point start = Clock::now();
+    Clock::duration elapsed{};
+    while (elapsed < std::chrono::seconds(2)) {
+        pass();
+        done += perPass;
+        elapsed = Clock::now() - start;
+    }
+    const double seconds = std::chrono::duration<double>(elapsed).count();
+    std::printf("%zu %s in %.2f s: %.0f %s/s, %.2f us each\n", done, what, seconds,
+                static_cast<double>(done) / seconds, what,
+                seconds * 1e6 / static_cast<double>(done));
+}
+
+}  // namespace quillbat::bench
