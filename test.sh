@@ -2,6 +2,8 @@
 # Installs what is missing, builds into build/ and runs every test.
 #   ./test.sh            the tests
 #   ./test.sh sanitize   the tests again, built with AddressSanitizer and UBSan (build-sanitize/)
+#   ./test.sh windows    the core tests and quillbat-cli cross-built for Windows (build-windows/),
+#                        run under Wine and compared byte for byte with the Linux build
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 cd "$QUILLBAT_ROOT"
@@ -20,8 +22,12 @@ sanitize)
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
     ;;
+windows)
+    configure_and_build build
+    scripts/windows-check.sh build build-windows
+    ;;
 *)
-    echo "usage: ./test.sh [sanitize]" >&2
+    echo "usage: ./test.sh [sanitize|windows]" >&2
     exit 2
     ;;
 esac
