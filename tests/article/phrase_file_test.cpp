@@ -7,63 +7,43 @@
 #include <vector>
 
 #include "boxscore/input_error.h"
-#include "tests/article/case_name.h"
 
 namespace quillbat {
 namespace {
 
 using Records = std::vector<std::pair<std::string, std::string>>;
 
-Records recordsOf(std::string_view text) {
-    Records records;
-    for (const PhraseRecord& record : parsePhraseFile(text, "score.dat").records) {
-        records.emplace_back(record.category, record.phraseTemplate);
+TEST(PhraseFile, ReadsCommaSeparatedRecords) {
+    const struct {
+        const char* text;
+        Records expected;
+    } cases[] = {
+        {"hot,A\ncold,B\n", {{"hot", "A"}, {"cold", "B"}}},
+        {"hot,A\r\ncold,B\rmild,C", {{"hot", "A"}, {"cold", "B"}, {"mild", "C"}}},
+        {"hot,A", {{"hot", "A"}}},
+        {"  hot ,   A b  \n", {{"hot", "A b"}}},  // blanks before skipped, trailing dropped
+        {"hot,\" A, b.  \"\n", {{"hot", " A, b.  "}}},
+        {"\"hot\",A\n", {{"hot", "A"}}},
+        {"hot,\"A\" junk\ncold,B\n", {{"hot", "A"}, {"cold", "B"}}},
+        {"hot,\"A\nB\"\n", {{"hot", "A\nB"}}},
+        {"\n   \nhot,A\n\n\t\ncold,B\n", {{"hot", "A"}, {"cold", "B"}}},
+        {"hot\nA\ncold\nB\n", {{"hot", "A"}, {"cold", "B"}}},  // a line end separates too
+        {"hot,A,cold,B\n", {{"hot", "A"}, {"cold", "B"}}},
+        {"hot,\ncold,B\n", {{"hot", ""}, {"cold", "B"}}},
+        {"hot,", {{"hot", ""}}},
+        {"hot,\"\"\n", {{"hot", ""}}},
+        {"close,\"#winners# edged the #losers#.  \"\n",
+         {{"close", "#winners# edged the #losers#.  "}}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        Records records;
+        for (const PhraseRecord& record : parsePhraseFile(c.text, "score.dat").records) {
+            records.emplace_back(record.category, record.phraseTemplate);
+        }
+        EXPECT_EQ(records, c.expected) << c.text;
     }
-    return records;
 }
-
-struct FieldCase {
-    const char* name;
-    const char* text;
-    Records expected;
-};
-
-class PhraseFieldSyntax : public testing::TestWithParam<FieldCase> {};
-
-TEST_P(PhraseFieldSyntax, ReadsRecords) {
-    EXPECT_EQ(recordsOf(GetParam().text), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PhraseFieldSyntax,
-    testing::Values(
-        FieldCase{"OneRecordPerLine", "hot,A\ncold,B\n", {{"hot", "A"}, {"cold", "B"}}},
-        FieldCase{"CrLfAndBareCr",
-                  "hot,A\r\ncold,B\rmild,C",
-                  {{"hot", "A"}, {"cold", "B"}, {"mild", "C"}}},
-        FieldCase{"LastLineWithoutLineEnd", "hot,A", {{"hot", "A"}}},
-        FieldCase{"BlanksBeforeFieldSkippedTrailingDropped", "  hot ,   A b  \n", {{"hot", "A b"}}},
-        FieldCase{"QuotedKeepsCommasAndBlanks", "hot,\" A, b.  \"\n", {{"hot", " A, b.  "}}},
-        FieldCase{"QuotedCategory", "\"hot\",A\n", {{"hot", "A"}}},
-        FieldCase{"TextAfterClosingMarkIgnored",
-                  "hot,\"A\" junk\ncold,B\n",
-                  {{"hot", "A"}, {"cold", "B"}}},
-        FieldCase{"QuotedRunsOverLineEnds", "hot,\"A\nB\"\n", {{"hot", "A\nB"}}},
-        FieldCase{"EmptyAndBlankLinesHoldNoField",
-                  "\n   \nhot,A\n\n\t\ncold,B\n",
-                  {{"hot", "A"}, {"cold", "B"}}},
-        FieldCase{"LineEndSeparatesFieldsToo", "hot\nA\ncold\nB\n", {{"hot", "A"}, {"cold", "B"}}},
-        FieldCase{"SeveralRecordsOnOneLine", "hot,A,cold,B\n", {{"hot", "A"}, {"cold", "B"}}},
-        FieldCase{
-            "CommaBeforeLineEndGivesEmptyTemplate", "hot,\ncold,B\n", {{"hot", ""}, {"cold", "B"}}},
-        FieldCase{"CommaAtFinishGivesEmptyTemplate", "hot,", {{"hot", ""}}},
-        FieldCase{"EmptyQuotedTemplate", "hot,\"\"\n", {{"hot", ""}}},
-        FieldCase{"HashesKeptAsWritten",
-                  "close,\"#winners# edged the #losers#.  \"\n",
-                  {{"close", "#winners# edged the #losers#.  "}}},
-        FieldCase{"EmptyFile", "", {}}),
-    CaseName());
-;
 
 TEST(PhraseFile, RecordsCarryTheLineOfTheirCategory) {
     PhraseFile file = parsePhraseFile("\nhot,\"A\nB\"\ncold,C\nmild\nD\n", "temperature.dat");
@@ -74,34 +54,27 @@ TEST(PhraseFile, RecordsCarryTheLineOfTheirCategory) {
     EXPECT_EQ(file.records[2].line, 5);
 }
 
-struct ErrorCase {
-    const char* name;
-    const char* text;
-    const char* message;
-};
-
-class PhraseFileErrors : public testing::TestWithParam<ErrorCase> {};
-
-TEST_P(PhraseFileErrors, NameFileLineAndReason) {
-    try {
-        parsePhraseFile(GetParam().text, "pitch_won.dat");
-        FAIL() << "no error for: " << GetParam().text;
-    } catch (const InputError& error) {
-        EXPECT_STREQ(error.what(), GetParam().message);
+TEST(PhraseFile, ErrorsNameFileLineAndReason) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"hot,A\ncold,\"B\nmild,C\n",
+         "pitch_won.dat: line 2: quotation mark opened here is never closed"},
+        {"hot,A\n\ncold\n",
+         "pitch_won.dat: line 3: ends with category \"cold\" that has no template"},
+        {"hot,\"A\r\nB\"\r\ngap\r\n",
+         "pitch_won.dat: line 3: ends with category \"gap\" that has no template"},
+    };
+    for (const auto& c : cases) {
+        try {
+            parsePhraseFile(c.text, "pitch_won.dat");
+            ADD_FAILURE() << "no error for: " << c.text;
+        } catch (const InputError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PhraseFileErrors,
-    testing::Values(
-        ErrorCase{"QuoteNeverClosed", "hot,A\ncold,\"B\nmild,C\n",
-                  "pitch_won.dat: line 2: quotation mark opened here is never closed"},
-        ErrorCase{"CategoryWithoutTemplate", "hot,A\n\ncold\n",
-                  "pitch_won.dat: line 3: ends with category \"cold\" that has no template"},
-        ErrorCase{"CategoryWithoutTemplateAfterQuotedLines", "hot,\"A\r\nB\"\r\ngap\r\n",
-                  "pitch_won.dat: line 3: ends with category \"gap\" that has no template"}),
-    CaseName());
-;
 
 }  // namespace
 }  // namespace quillbat
