@@ -7,56 +7,60 @@
 namespace quillbat {
 namespace {
 
-// Riverton (visitors) beat Harbor City; every count is set by the test.
-class TeamHitting : public testing::Test, public ArticleFixture {
-  protected:
-    TeamHitting() {
-        record.teamName[kVisitors] = "Riverton";
-        record.teamName[kHome] = "Harbor City";
-        record.runs[kVisitors] = 6;
-        record.runs[kHome] = 2;
-        record.innings = 9;
-        deriveWinner(record);
-    }
-    void hits(int winners, int losers) {
-        record.hits[kVisitors] = static_cast<std::int16_t>(winners);
-        record.hits[kHome] = static_cast<std::int16_t>(losers);
-    }
-    std::string written() {
-        writeTeamHittingParagraph(record, context);
-        EXPECT_TRUE(random.exhausted()) << "fewer draws than scripted";
-        return text();
-    }
+// Riverton (visitors) beat Harbor City 6-2; every other count is set by the test.
+GameRecord hitting(std::int16_t winners = 0, std::int16_t losers = 0, std::int16_t innings = 9) {
     GameRecord record;
-};
-
-TEST_F(TeamHitting, QuietGameAppendsNothingAndDrawsNothing) {
-    hits(8, 7);
-    EXPECT_EQ(written(), "");
-    EXPECT_EQ(random.draws(), 0);
+    record.teamName[kVisitors] = "Riverton";
+    record.teamName[kHome] = "Harbor City";
+    record.runs[kVisitors] = 6;
+    record.runs[kHome] = 2;
+    record.hits[kVisitors] = winners;
+    record.hits[kHome] = losers;
+    record.innings = innings;
+    deriveWinner(record);
+    return record;
 }
 
-TEST_F(TeamHitting, WinnersBigDayNeedsThirteenHitsInAtMostTenInnings) {
-    hits(12, 0);
-    EXPECT_EQ(written(), "");
-    hits(13, 0);
-    script({pick(1, 13)});
-    EXPECT_EQ(written(), "The Riverton amassed 13 hits in the game.  ");
+// The paragraph with `draw` scripted, or no draw at all when it is negative.
+std::string paragraph(const GameRecord& record, double draw = -1) {
+    ArticleFixture fixture;
+    if (draw >= 0) {
+        fixture.script({draw});
+    }
+    writeTeamHittingParagraph(record, fixture.context);
+    EXPECT_TRUE(fixture.random.exhausted()) << "fewer draws than scripted";
+    return fixture.text();
 }
 
-TEST_F(TeamHitting, NoBigDayInElevenInnings) {
-    record.innings = 11;
-    hits(15, 14);
-    EXPECT_EQ(written(), "");
-    record.innings = 10;
-    script({pick(0, 13)});
-    EXPECT_EQ(written(),
-              "This was a torrid 15-hit game for the Riverton.  "
-              "The Harbor City also collected 14 hits in this slugfest.  ");
+TEST(TeamHitting, BigDaysNeedThirteenHitsInAtMostTenInnings) {
+    const struct {
+        std::int16_t winners, losers, innings;
+        double draw;
+        const char* expected;
+    } cases[] = {
+        {8, 7, 9, -1, ""},
+        {12, 0, 9, -1, ""},
+        {13, 0, 9, pick(1, 13), "The Riverton amassed 13 hits in the game.  "},
+        {15, 14, 11, -1, ""},
+        {15, 14, 10, pick(0, 13),
+         "This was a torrid 15-hit game for the Riverton.  "
+         "The Harbor City also collected 14 hits in this slugfest.  "},
+        {14, 15, 9, pick(2, 13),
+         "The Riverton racked up 14 hits in this one.  "
+         "The Harbor City had more hits but still lost the game.  "},
+        {14, 14, 9, pick(2, 13),
+         "The Riverton racked up 14 hits in this one.  "
+         "The Harbor City also collected 14 hits in this slugfest.  "},
+        {14, 12, 9, pick(5, 13), "It was a 14-hit outing for the Riverton.  "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(paragraph(hitting(c.winners, c.losers, c.innings), c.draw), c.expected)
+            << c.winners << "-" << c.losers << " in " << c.innings;
+    }
 }
 
-TEST_F(TeamHitting, EveryWinnersVariant) {
-    const char* expected[] = {
+TEST(TeamHitting, EveryVariantOfTheWinnersAndOfTheLosersAlone) {
+    const char* winners[] = {
         "This was a torrid 14-hit game for the Riverton.  ",
         "The Riverton amassed 14 hits in the game.  ",
         "The Riverton racked up 14 hits in this one.  ",
@@ -71,67 +75,27 @@ TEST_F(TeamHitting, EveryWinnersVariant) {
         "It was a 14-hit thrashing by the Riverton offense.  ",
         "The Riverton offense was blistering, belting out 14 hits in this contest.  ",
     };
-    hits(14, 5);
-    for (int k = 0; k < 13; ++k) {
-        ArticleFixture fresh;
-        fresh.script({pick(k, 13)});
-        writeTeamHittingParagraph(record, fresh.context);
-        EXPECT_EQ(fresh.text(), expected[k]) << k;
-    }
-}
-
-TEST_F(TeamHitting, EveryLosersVariantWhenOnlyTheLosersHadABigDay) {
-    const char* expected[] = {
+    const char* losers[] = {
         "It was a 14-hit game for the Harbor City offense.  ",
         "The Harbor City pounded out 14 hits in a losing effort.  ",
         "It was a 14-hit day in a losing effort for the Harbor City.  ",
         "The Harbor City racked up 14 hits, but came up short in the runs column.  ",
         "The Harbor City offense collected 14 hits, but it wasn't enough.  ",
     };
-    hits(10, 14);
+    for (int k = 0; k < 13; ++k) {
+        EXPECT_EQ(paragraph(hitting(14, 5), pick(k, 13)), winners[k]) << k;
+    }
     for (int k = 0; k < 5; ++k) {
-        ArticleFixture fresh;
-        fresh.script({pick(k, 5)});
-        writeTeamHittingParagraph(record, fresh.context);
-        EXPECT_EQ(fresh.text(), expected[k]) << k;
-        EXPECT_EQ(fresh.random.draws(), 1);
+        EXPECT_EQ(paragraph(hitting(10, 14), pick(k, 5)), losers[k]) << k;
     }
 }
 
-TEST_F(TeamHitting, BothBigDays) {
-    hits(14, 15);
-    script({pick(2, 13)});
-    EXPECT_EQ(written(),
-              "The Riverton racked up 14 hits in this one.  "
-              "The Harbor City had more hits but still lost the game.  ");
-}
-
-TEST_F(TeamHitting, BothBigDaysWithEqualHitsIsASlugfest) {
-    hits(14, 14);
-    script({pick(2, 13)});
-    EXPECT_EQ(written(),
-              "The Riverton racked up 14 hits in this one.  "
-              "The Harbor City also collected 14 hits in this slugfest.  ");
-}
-
-TEST_F(TeamHitting, LosersTwelveHitsAreNoBigDay) {
-    hits(14, 12);
-    script({pick(5, 13)});
-    EXPECT_EQ(written(), "It was a 14-hit outing for the Riverton.  ");
-}
-
-struct FieldingCase {
-    int winnerDoublePlays;
-    int winnerErrors;
-    int loserErrors;
-    int loserLeftOnBase;
-    int winnerRuns;
-    int loserRuns;
-    const char* expected;
-};
-
-TEST_F(TeamHitting, FieldingSentenceFirstRowThatHolds) {
-    const FieldingCase cases[] = {
+TEST(TeamHitting, FieldingSentenceFirstRowThatHolds) {
+    const struct {
+        std::int16_t winnerDoublePlays, winnerErrors, loserErrors, loserLeftOnBase;
+        std::int16_t winnerRuns, loserRuns;
+        const char* expected;
+    } cases[] = {
         {4, 5, 5, 20, 6, 2, "In addition, they turned 4 double-plays.  "},
         {3, 4, 5, 20, 6, 2, "They overcame 4 errors to come out on top.  "},
         {3, 3, 4, 20, 6, 2, "They took advantage of 4 errors by the Harbor City.  "},
@@ -145,34 +109,32 @@ TEST_F(TeamHitting, FieldingSentenceFirstRowThatHolds) {
         {0, 0, 0, 13, 6, 2, ""},
         {0, 0, 0, 0, 6, 2, ""},
     };
-    for (const FieldingCase& c : cases) {
-        ArticleFixture fresh;
-        GameRecord game = record;
-        game.doublePlays[kVisitors] = static_cast<std::int16_t>(c.winnerDoublePlays);
-        game.errors[kVisitors] = static_cast<std::int16_t>(c.winnerErrors);
-        game.errors[kHome] = static_cast<std::int16_t>(c.loserErrors);
-        game.leftOnBase[kHome] = static_cast<std::int16_t>(c.loserLeftOnBase);
-        game.runs[kVisitors] = static_cast<std::int16_t>(c.winnerRuns);
-        game.runs[kHome] = static_cast<std::int16_t>(c.loserRuns);
-        writeTeamHittingParagraph(game, fresh.context);
-        EXPECT_EQ(fresh.text(), c.expected) << c.winnerDoublePlays << " " << c.loserLeftOnBase;
+    for (const auto& c : cases) {
+        GameRecord game = hitting();
+        game.doublePlays[kVisitors] = c.winnerDoublePlays;
+        game.errors[kVisitors] = c.winnerErrors;
+        game.errors[kHome] = c.loserErrors;
+        game.leftOnBase[kHome] = c.loserLeftOnBase;
+        game.runs[kVisitors] = c.winnerRuns;
+        game.runs[kHome] = c.loserRuns;
+        EXPECT_EQ(paragraph(game), c.expected) << c.winnerDoublePlays << " " << c.loserLeftOnBase;
     }
 }
 
-TEST_F(TeamHitting, TiedGameStrandedRunnersOfTheVisitorsAsAWord) {
-    record.runs[kVisitors] = 4;
-    record.runs[kHome] = 4;
-    deriveWinner(record);  // a tie counts as a home win
-    record.leftOnBase[kVisitors] = 10;
-    EXPECT_EQ(written(),
+TEST(TeamHitting, TiedGameStrandedRunnersOfTheVisitorsAsAWord) {
+    GameRecord game = hitting();
+    game.runs[kVisitors] = 4;
+    game.runs[kHome] = 4;
+    deriveWinner(game);  // a tie counts as a home win
+    game.leftOnBase[kVisitors] = 10;
+    EXPECT_EQ(paragraph(game),
               "The Riverton might have pulled it out had they not stranded ten runners.  ");
 }
 
-TEST_F(TeamHitting, AllThreeSentencesInOrder) {
-    hits(13, 13);
-    record.doublePlays[kVisitors] = 4;
-    script({pick(12, 13)});
-    EXPECT_EQ(written(),
+TEST(TeamHitting, AllThreeSentencesInOrder) {
+    GameRecord game = hitting(13, 13);
+    game.doublePlays[kVisitors] = 4;
+    EXPECT_EQ(paragraph(game, pick(12, 13)),
               "The Riverton offense was blistering, belting out 13 hits in this contest.  "
               "In addition, they turned 4 double-plays.  "
               "The Harbor City also collected 13 hits in this slugfest.  ");

@@ -9,8 +9,8 @@ namespace {
 
 TEST(WinnerRecordCategory, FirstRowThatHolds) {
     const struct {
-        int wins;
-        int losses;
+        std::int16_t wins;
+        std::int16_t losses;
         const char* category;
     } cases[] = {
         {20, 3, "twenty"}, {20, 25, "twenty"}, {19, 3, "great"},  {15, 4, "great"},
@@ -20,10 +20,7 @@ TEST(WinnerRecordCategory, FirstRowThatHolds) {
         {4, 4, "evens"},   {0, 0, "evens"},    {1, 0, "normal"},  {3, 7, "normal"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(winnerRecordCategory(static_cast<std::int16_t>(c.wins),
-                                       static_cast<std::int16_t>(c.losses)),
-                  c.category)
-            << c.wins << "-" << c.losses;
+        EXPECT_EQ(winnerRecordCategory(c.wins, c.losses), c.category) << c.wins << "-" << c.losses;
     }
 }
 
@@ -38,47 +35,33 @@ TEST(InningsValue, LastDigitCountsThirds) {
     EXPECT_DOUBLE_EQ(inningsValue("x"), 0);
 }
 
+// Each band is checked at both ends; the next band starts just past the end of the last.
 TEST(EraAdjective, BandsWithTheirExactBounds) {
     const struct {
-        double era;
+        double from, to;
         const char* adjective;
-    } cases[] = {
-        {0.0, "a microscopic "},
-        {0.99, "a microscopic "},
-        {1.0, "a miniscule "},
-        {1.24999, "a miniscule "},
-        {1.25, "a stunning "},
-        {1.4999, "a stunning "},
-        {1.49995, ""},
-        {1.5, "a stellar "},
-        {1.7499, "a stellar "},
-        {1.75, "a dominating "},
-        {1.9999, "a dominating "},
-        {2.0, "an astounding "},
-        {2.1999, "an astounding "},
-        {2.2, "a minute "},
-        {2.3999, "a minute "},
-        {2.4, "a phenomenal "},
-        {2.5999, "a phenomenal "},
-        {2.6, "an awesome "},
-        {2.7999, "an awesome "},
-        {2.8, "an exceptional "},
-        {2.9999, "an exceptional "},
-        {3.0, "a superb "},
-        {3.09999, "a superb "},
-        {3.1, "an outstanding "},
-        {3.19999, "an outstanding "},
-        {3.2, "an impressive "},
-        {3.29999, "an impressive "},
-        {3.3, "a notable "},
-        {3.39999, "a notable "},
-        {3.4, "a nice "},
-        {3.49999, "a nice "},
-        {3.5, ""},
-        {3.99, ""},
+    } bands[] = {
+        {0.0, 0.99, "a microscopic "},
+        {1.0, 1.24999, "a miniscule "},
+        {1.25, 1.4999, "a stunning "},
+        {1.49995, 1.49995, ""},
+        {1.5, 1.7499, "a stellar "},
+        {1.75, 1.9999, "a dominating "},
+        {2.0, 2.1999, "an astounding "},
+        {2.2, 2.3999, "a minute "},
+        {2.4, 2.5999, "a phenomenal "},
+        {2.6, 2.7999, "an awesome "},
+        {2.8, 2.9999, "an exceptional "},
+        {3.0, 3.09999, "a superb "},
+        {3.1, 3.19999, "an outstanding "},
+        {3.2, 3.29999, "an impressive "},
+        {3.3, 3.39999, "a notable "},
+        {3.4, 3.49999, "a nice "},
+        {3.5, 3.99, ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(eraAdjective(c.era), c.adjective) << c.era;
+    for (const auto& band : bands) {
+        EXPECT_EQ(eraAdjective(band.from), band.adjective) << band.from;
+        EXPECT_EQ(eraAdjective(band.to), band.adjective) << band.to;
     }
 }
 
@@ -89,54 +72,53 @@ TEST(FormatEra, AtLeastOneDigitBeforeThePointAndTwoAfter) {
     EXPECT_EQ(formatEra(12.345678), "12.35");
 }
 
-// Harbor City (home) beat Riverton 5-3 in nine innings; the winner's line is set per test.
-class WinningPitcher : public testing::Test, public ArticleFixture {
-  protected:
-    WinningPitcher() {
-        phrases.set("pitch_won.dat",
-                    "twenty,T\ngreat,G\ngap,P\ndismal,D\nabove,A\nraises,R\nevens,E\n"
-                    "normal,\"#winPitch# (#wins#-#losses#) won.  \"\n");
-        record = quietGame();
-        record.winPitcher = "Tom Ashford";
-        record.winWins = 3;
-        record.winLosses = 1;
-        record.winInnings = "5.0";
-        record.winHits = 6;
-        record.winRuns = 3;
-        record.winEarnedRuns = 3;
-        record.winStrikeouts = 4;
-        record.winPitches = 90;
-        record.winEra = 4.5;
-        script({0.0});
-    }
-    // The text after the phrase.
-    std::string sentences() {
-        writeWinningPitcherParagraph(record, context);
-        EXPECT_TRUE(random.exhausted()) << "fewer draws than scripted";
-        const std::string phrase = "Tom Ashford (3-1) won.  ";
-        EXPECT_EQ(text().substr(0, phrase.size()), phrase);
-        return text().substr(phrase.size());
-    }
-    GameRecord record;
-};
-
-TEST_F(WinningPitcher, PhraseOnlyWhenNothingElseHolds) {
-    EXPECT_EQ(sentences(), "");
-    EXPECT_EQ(random.draws(), 1);
+// Tom Ashford (3-1) won for Harbor City 5-3 in nine; no sentence of his is due.
+GameRecord quietWin() {
+    GameRecord record = quietGame();
+    record.winPitcher = "Tom Ashford";
+    record.winWins = 3;
+    record.winLosses = 1;
+    record.winInnings = "5.0";
+    record.winHits = 6;
+    record.winRuns = 3;
+    record.winEarnedRuns = 3;
+    record.winStrikeouts = 4;
+    record.winPitches = 90;
+    record.winEra = 4.5;
+    return record;
 }
 
-struct OutingCase {
-    const char* innings;
-    int gameInnings;
-    int hits;
-    int runs;
-    int earnedRuns;
-    int loserRuns;
-    const char* expected;
-};
+// The paragraph after an empty phrase; `opening` is the ERA opening drawn, -1 for no such draw.
+std::string sentences(const GameRecord& record, int opening = -1) {
+    ArticleFixture fixture;
+    fixture.phrases.set("pitch_won.dat", "");
+    if (opening < 0) {
+        fixture.script({0.0});
+    } else {
+        fixture.script({0.0, pick(opening, 25)});
+    }
+    writeWinningPitcherParagraph(record, fixture.context);
+    EXPECT_TRUE(fixture.random.exhausted()) << "fewer draws than scripted";
+    return fixture.text();
+}
 
-TEST_F(WinningPitcher, OutingSentenceFirstThatHolds) {
-    const OutingCase cases[] = {
+TEST(WinningPitcher, PhraseOfTheRecordCategoryAloneWhenNothingElseHolds) {
+    ArticleFixture fixture;
+    fixture.phrases.set("pitch_won.dat",
+                        "twenty,T\ngreat,G\ngap,P\ndismal,D\nabove,A\nraises,R\nevens,E\n"
+                        "normal,\"#winPitch# (#wins#-#losses#) won.  \"\n");
+    fixture.script({0.0});
+    writeWinningPitcherParagraph(quietWin(), fixture.context);
+    EXPECT_EQ(fixture.text(), "Tom Ashford (3-1) won.  ");
+    EXPECT_EQ(fixture.random.draws(), 1);
+}
+
+TEST(WinningPitcher, OutingSentenceFirstThatHolds) {
+    const struct {
+        const char* innings;
+        std::int16_t gameInnings, hits, runs, earnedRuns, loserRuns;
+        const char* expected;
+    } cases[] = {
         {"9.0", 9, 0, 2, 0, 3, "It was a NO-HITTER folks!!!  "},
         {"9.0", 9, 4, 0, 0, 0, "Give him a ShutOut!  "},
         {"9.0", 9, 4, 1, 1, 3, "Credit him with a complete game!  "},
@@ -156,26 +138,21 @@ TEST_F(WinningPitcher, OutingSentenceFirstThatHolds) {
         {"5.1", 9, 3, 3, 3, 5, ""},
         {"", 0, 0, 0, 0, 0, "It was a NO-HITTER folks!!!  "},  // no innings text, no line score
     };
-    for (const OutingCase& c : cases) {
-        ArticleFixture fresh;
-        fresh.phrases.set("pitch_won.dat", "");
-        fresh.script({0.0});
-        GameRecord game = record;
+    for (const auto& c : cases) {
+        GameRecord game = quietWin();
         game.winInnings = c.innings;
-        game.innings = static_cast<std::int16_t>(c.gameInnings);
-        game.winHits = static_cast<std::int16_t>(c.hits);
-        game.winRuns = static_cast<std::int16_t>(c.runs);
-        game.winEarnedRuns = static_cast<std::int16_t>(c.earnedRuns);
-        game.runs[game.loseTeam] = static_cast<std::int16_t>(c.loserRuns);
-        writeWinningPitcherParagraph(game, fresh.context);
-        EXPECT_EQ(fresh.text(), c.expected) << c.innings << " " << c.hits << " hits";
+        game.innings = c.gameInnings;
+        game.winHits = c.hits;
+        game.winRuns = c.runs;
+        game.winEarnedRuns = c.earnedRuns;
+        game.runs[game.loseTeam] = c.loserRuns;
+        EXPECT_EQ(sentences(game), c.expected) << c.innings << " " << c.hits << " hits";
     }
 }
 
-TEST_F(WinningPitcher, StrikeoutOrPitchCountSentence) {
+TEST(WinningPitcher, StrikeoutOrPitchCountSentence) {
     const struct {
-        int strikeouts;
-        int pitches;
+        std::int16_t strikeouts, pitches;
         const char* expected;
     } cases[] = {
         {8, 111, "He threw 111 pitches and struck out eight.  "},
@@ -187,129 +164,73 @@ TEST_F(WinningPitcher, StrikeoutOrPitchCountSentence) {
         {0, 0, ""},
     };
     for (const auto& c : cases) {
-        ArticleFixture fresh;
-        fresh.phrases.set("pitch_won.dat", "");
-        fresh.script({0.0});
-        GameRecord game = record;
-        game.winStrikeouts = static_cast<std::int16_t>(c.strikeouts);
-        game.winPitches = static_cast<std::int16_t>(c.pitches);
-        writeWinningPitcherParagraph(game, fresh.context);
-        EXPECT_EQ(fresh.text(), c.expected) << c.strikeouts << " " << c.pitches;
+        GameRecord game = quietWin();
+        game.winStrikeouts = c.strikeouts;
+        game.winPitches = c.pitches;
+        EXPECT_EQ(sentences(game), c.expected) << c.strikeouts << " " << c.pitches;
     }
 }
 
-// A 12-5 pitcher who allowed 1 earned run in 8 innings (game ERA 1.125).
-class EraSentence : public WinningPitcher {
-  protected:
-    EraSentence() {
-        record.winWins = 12;
-        record.winLosses = 5;
-        phrases.set("pitch_won.dat", "gap,\"#winPitch# (#wins#-#losses#) won.  \"\n");
-        record.winInnings = "8.0";
-        record.winEarnedRuns = 1;
-        record.winRuns = 1;
-        record.runs[record.loseTeam] = 1;
-    }
-    std::string eraText() {
-        writeWinningPitcherParagraph(record, context);
-        EXPECT_TRUE(random.exhausted()) << "fewer draws than scripted";
-        const std::string before = "Tom Ashford (12-5) won.  ";
-        return text().substr(before.size());
-    }
-};
-
-TEST_F(EraSentence, OpeningAdjectiveAndEraWithTheDrawAfterThePhrase) {
-    record.winEra = 1.62;
-    script({0.0, pick(5, 25)});
-    EXPECT_EQ(eraText(), "He trimmed his ERA to a stellar 1.62.  ");
-}
-
-TEST_F(EraSentence, NoAdjectiveFromThreeAndAHalf) {
-    record.winEra = 3.75;
-    script({0.0, pick(24, 25)});
-    EXPECT_EQ(eraText(), "He dropped his ERA to 3.75.  ");
-}
-
-TEST_F(EraSentence, EveryOpening) {
-    const char* openings[] = {
-        "His earned run average fell to ",
-        "He improved his ERA to ",
-        "This lowered his ERA to ",
-        "His ERA dropped to ",
-        "This took his ERA down to ",
-        "He trimmed his ERA to ",
-        "He reduced his ERA to ",
-        "This pulled his ERA down to ",
-        "His earned run average fell to ",
-        "This dropped his earned run average to ",
-        "He pared his ERA down to ",
-        "He pruned his earned run average to ",
-        "This decreased his ERA to ",
-        "He diminished his ERA to ",
-        "He downsized his ERA to ",
-        "This shrunk his ERA down to ",
-        "His earned run average lowered to ",
-        "This lowered his earned run average to ",
-        "He decreased his ERA down to ",
-        "He compressed his earned run average to ",
-        "He lessened his ERA to ",
-        "He scaled down his ERA to ",
-        "He decreased his ERA to ",
-        "He lowered his ERA to ",
-        "He dropped his ERA to ",
-    };
-    record.winEra = 2.05;
-    for (int r = 0; r < 25; ++r) {
-        ArticleFixture fresh;
-        fresh.phrases.set("pitch_won.dat", "");
-        fresh.script({0.0, pick(r, 25)});
-        writeWinningPitcherParagraph(record, fresh.context);
-        EXPECT_EQ(fresh.text(), std::string(openings[r]) + "an astounding 2.05.  ") << r;
-    }
-}
-
-TEST_F(EraSentence, NotWrittenAndNotDrawnUnlessAllThreeHold) {
+// Drawn only when written: the empty rows script the phrase's draw alone.
+TEST(WinningPitcher, EraSentenceOnlyWhenTheGameLoweredAGoodSeasonFigure) {
     const struct {
         const char* innings;
-        int earnedRuns;
-        int wins;
-        int losses;
+        std::int16_t earnedRuns, wins, losses;
         double era;
+        int opening;
+        const char* expected;
     } cases[] = {
-        {"6.2", 2, 12, 5, 2.70},  // game ERA 2.7000027 is not below 2.70
-        {"8.0", 0, 12, 5, 0.00},  // nothing is below 0.00
-        {"8.0", 1, 12, 5, 4.00},  // season ERA must be under 4
-        {"8.0", 1, 3, 2, 2.00},   // five decisions are not enough
-        {"0.0", 0, 12, 5, 2.00},  // no innings: no game ERA
-        {"", 0, 12, 5, 2.00},
+        {"8.0", 1, 12, 5, 1.62, 5, "He trimmed his ERA to a stellar 1.62.  "},
+        {"8.0", 1, 12, 5, 3.75, 24, "He dropped his ERA to 3.75.  "},
+        // six decisions, and a game ERA of 2.7000027 just below
+        {"6.2", 2, 4, 2, 2.71, 1, "He improved his ERA to an awesome 2.71.  "},
+        {"6.2", 2, 12, 5, 2.70, -1, ""},  // 2.7000027 is not below 2.70
+        {"8.0", 0, 12, 5, 0.00, -1, ""},  // nothing is below 0.00
+        {"8.0", 1, 12, 5, 4.00, -1, ""},  // the season ERA must be under 4
+        {"8.0", 1, 3, 2, 2.00, -1, ""},   // five decisions are not enough
+        {"0.0", 0, 12, 5, 2.00, -1, ""},  // no innings: no game ERA
+        {"", 0, 12, 5, 2.00, -1, ""},
     };
     for (const auto& c : cases) {
-        ArticleFixture fresh;
-        fresh.phrases.set("pitch_won.dat", "");
-        fresh.script({0.0});
-        GameRecord game = record;
+        GameRecord game = quietWin();
+        game.runs[game.loseTeam] = 0;  // no outing sentence
         game.winInnings = c.innings;
-        game.winEarnedRuns = static_cast<std::int16_t>(c.earnedRuns);
-        game.winWins = static_cast<std::int16_t>(c.wins);
-        game.winLosses = static_cast<std::int16_t>(c.losses);
+        game.winEarnedRuns = c.earnedRuns;
+        game.winWins = c.wins;
+        game.winLosses = c.losses;
         game.winEra = c.era;
-        writeWinningPitcherParagraph(game, fresh.context);
-        EXPECT_EQ(fresh.random.draws(), 1) << c.innings << " " << c.era;
-        EXPECT_EQ(fresh.text().find("ERA"), std::string::npos) << fresh.text();
-        EXPECT_EQ(fresh.text().find("earned run average"), std::string::npos) << fresh.text();
+        EXPECT_EQ(sentences(game, c.opening), c.expected) << c.innings << " " << c.era;
     }
 }
 
-TEST_F(EraSentence, SixDecisionsAndAThirdsGameEraJustBelow) {
-    record.winWins = 4;
-    record.winLosses = 2;
-    record.winInnings = "6.2";
-    record.winEarnedRuns = 2;  // game ERA 2.7000027
-    record.winEra = 2.71;
-    phrases.set("pitch_won.dat", "");
-    script({0.0, pick(1, 25)});
-    writeWinningPitcherParagraph(record, context);
-    EXPECT_EQ(text(), "He improved his ERA to an awesome 2.71.  ");
+TEST(WinningPitcher, EveryEraOpening) {
+    // clang-format off
+    const char* openings[] = {
+        "His earned run average fell to ",           "He improved his ERA to ",
+        "This lowered his ERA to ",                  "His ERA dropped to ",
+        "This took his ERA down to ",                "He trimmed his ERA to ",
+        "He reduced his ERA to ",                    "This pulled his ERA down to ",
+        "His earned run average fell to ",           "This dropped his earned run average to ",
+        "He pared his ERA down to ",                 "He pruned his earned run average to ",
+        "This decreased his ERA to ",                "He diminished his ERA to ",
+        "He downsized his ERA to ",                  "This shrunk his ERA down to ",
+        "His earned run average lowered to ",        "This lowered his earned run average to ",
+        "He decreased his ERA down to ",             "He compressed his earned run average to ",
+        "He lessened his ERA to ",                   "He scaled down his ERA to ",
+        "He decreased his ERA to ",                  "He lowered his ERA to ",
+        "He dropped his ERA to ",
+    };
+    // clang-format on
+    GameRecord game = quietWin();
+    game.winWins = 12;
+    game.winLosses = 5;
+    game.winInnings = "8.0";
+    game.winEarnedRuns = 1;
+    game.runs[game.loseTeam] = 1;
+    game.winEra = 2.05;
+    for (int r = 0; r < 25; ++r) {
+        EXPECT_EQ(sentences(game, r), std::string(openings[r]) + "an astounding 2.05.  ") << r;
+    }
 }
 
 }  // namespace
