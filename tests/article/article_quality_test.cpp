@@ -12,6 +12,7 @@
 #include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,16 +78,8 @@ std::string lowered(std::string_view word) {
 }
 
 std::vector<std::string> wordsOf(std::string_view text) {
-    std::vector<std::string> words;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = std::min(text.find(' ', start), text.size());
-        if (end > start) {
-            words.emplace_back(text.substr(start, end - start));
-        }
-        start = end + 1;
-    }
-    return words;
+    std::istringstream in{std::string(text)};
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 std::string_view withoutPunctuation(std::string_view word) {
@@ -97,15 +90,15 @@ std::string_view withoutPunctuation(std::string_view word) {
 }
 
 // Token names that are no English word, so finding one in an article means a token was left.
-std::vector<std::string_view> foreignTokenNames() {
+std::set<std::string_view> foreignTokenNames() {
     static const std::set<std::string_view> kWords = {"degrees", "date",   "winners", "losers",
                                                       "wins",    "losses", "saves",   "batter",
                                                       "triples", "doubles"};
-    std::vector<std::string_view> names;
+    std::set<std::string_view> names;
     for (const PhraseFileEntry& entry : phraseCatalog()) {
         for (std::string_view token : entry.tokens) {
             if (kWords.count(token) == 0) {
-                names.push_back(token);
+                names.insert(token);
             }
         }
     }
@@ -113,57 +106,27 @@ std::vector<std::string_view> foreignTokenNames() {
 }
 
 // A count "one" or "1" goes with a singular noun, every other count with a plural one.
-struct CountedNoun {
-    std::string_view singular;
-    std::string_view plural;
-};
-constexpr CountedNoun kCountedNouns[] = {{"hit", "hits"},
-                                         {"run", "runs"},
-                                         {"double", "doubles"},
-                                         {"triple", "triples"},
-                                         {"homer", "homers"},
-                                         {"home", "home"},
-                                         {"walk", "walks"},
-                                         {"error", "errors"},
-                                         {"inning", "innings"},
-                                         {"at-bat", "at-bats"},
-                                         {"save", "saves"},
-                                         {"time", "times"},
-                                         {"pitch", "pitches"},
-                                         {"batter", "batters"},
-                                         {"runner", "runners"},
-                                         {"degree", "degrees"},
-                                         {"strikeout", "strikeouts"}};
-
 bool isCount(std::string_view word, bool& single) {
     static const std::set<std::string_view> kWordsAboveOne = {
         "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
-    if (word == "one" || word == "1") {
-        single = true;
-        return true;
-    }
-    single = false;
-    if (kWordsAboveOne.count(word) > 0) {
-        return true;
-    }
-    return !word.empty() &&
-           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+    single = word == "one" || word == "1";
+    return single || kWordsAboveOne.count(word) > 0 ||
+           (!word.empty() &&
+            std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }));
 }
 
 // "home" counts as the noun only in "home run(s)".
 bool disagrees(bool single, std::string_view noun, std::string_view after) {
+    static const std::set<std::string_view> kSingular = {
+        "hit",    "run",  "double", "triple", "homer",  "walk",   "error",  "inning",
+        "at-bat", "save", "time",   "pitch",  "batter", "runner", "degree", "strikeout"};
+    static const std::set<std::string_view> kPlural = {
+        "hits",    "runs",  "doubles", "triples", "homers",  "walks",   "errors",  "innings",
+        "at-bats", "saves", "times",   "pitches", "batters", "runners", "degrees", "strikeouts"};
     if (noun == "home") {
         return single ? after == "runs" : after == "run";
     }
-    for (const CountedNoun& counted : kCountedNouns) {
-        if (noun == counted.singular && counted.singular != counted.plural) {
-            return !single;
-        }
-        if (noun == counted.plural) {
-            return single;
-        }
-    }
-    return false;
+    return single ? kPlural.count(noun) > 0 : kSingular.count(noun) > 0;
 }
 
 std::vector<std::string> articleFaults(std::string_view text) {
@@ -178,11 +141,11 @@ std::vector<std::string> articleFaults(std::string_view text) {
     if (text.find('#') != std::string_view::npos) {
         faults.push_back("a \"#\" is left");
     }
-    static const std::vector<std::string_view> kForeignNames = foreignTokenNames();
+    static const std::set<std::string_view> kForeignNames = foreignTokenNames();
     std::vector<std::string> words = wordsOf(text);
     for (const std::string& word : words) {
         std::string_view bare = withoutPunctuation(word);
-        if (std::find(kForeignNames.begin(), kForeignNames.end(), bare) != kForeignNames.end()) {
+        if (kForeignNames.count(bare) > 0) {
             faults.push_back("the token name " + std::string(bare) + " is left");
         }
     }
@@ -192,27 +155,20 @@ std::vector<std::string> articleFaults(std::string_view text) {
             faults.push_back("a blank stands before \"" + std::string(1, text[i + 1]) + "\"");
         }
     }
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] != ' ') {
-            ++i;
-            continue;
-        }
-        std::size_t start = i;
-        while (i < text.size() && text[i] == ' ') {
-            ++i;
-        }
-        std::size_t length = i - start;
-        bool afterSentence = start > 0 && isSentenceEnd(text[start - 1]);
+    for (std::size_t start = text.find(' '); start != std::string_view::npos;) {
+        const std::size_t end = std::min(text.find_first_not_of(' ', start), text.size());
+        const std::size_t length = end - start;
+        const bool afterSentence = start > 0 && isSentenceEnd(text[start - 1]);
         if (start == 0) {
             faults.push_back("the article starts with a blank");
         } else if (afterSentence && length != 2) {
             faults.push_back("sentences separated by " + std::to_string(length) + " blanks");
-        } else if (afterSentence && i < text.size() && !isUpper(text[i])) {
-            faults.push_back("a sentence starts with \"" + std::string(1, text[i]) + "\"");
+        } else if (afterSentence && end < text.size() && !isUpper(text[end])) {
+            faults.push_back("a sentence starts with \"" + std::string(1, text[end]) + "\"");
         } else if (!afterSentence && length > 1) {
             faults.push_back("blanks in a row inside a sentence");
         }
+        start = text.find(' ', end);
     }
     for (std::size_t w = 0; w + 1 < words.size(); ++w) {
         std::string_view word = words[w];

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "tests/article/article_test_support.h"
+
 namespace quillbat {
 namespace {
 
@@ -21,21 +23,11 @@ TEST(ClockSeed, LoadsInQuickSuccessionGetDifferentSeeds) {
 }
 
 TEST(DrawVariant, WholePartOfNTimesTheDraw) {
-    class Fixed final : public RandomSource {
-      public:
-        explicit Fixed(double value) : value_(value) {}
-        double next() override { return value_; }
-
-      private:
-        double value_;
-    };
-    Fixed low(0.0);
-    Fixed high(0.999999);
-    Fixed justUnderAThird(0.333333);
-    EXPECT_EQ(drawVariant(low, 25), 0);
-    EXPECT_EQ(drawVariant(high, 25), 24);
-    EXPECT_EQ(drawVariant(justUnderAThird, 3), 0);
-    EXPECT_EQ(drawVariant(high, 0), 0);
+    ScriptedRandom random{0.0, 0.999999, 0.333333, 0.999999};
+    EXPECT_EQ(drawVariant(random, 25), 0);
+    EXPECT_EQ(drawVariant(random, 25), 24);
+    EXPECT_EQ(drawVariant(random, 3), 0);
+    EXPECT_EQ(drawVariant(random, 0), 0);
 }
 
 }  // namespace
