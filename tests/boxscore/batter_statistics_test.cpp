@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quillbat {
@@ -36,16 +37,16 @@ GameRecord notesRecord(const std::vector<Row>& rows, const std::vector<std::stri
     return record;
 }
 
+// Slot `number` of `team` after the statistics are completed from the notes.
 const Batter& slot(const GameRecord& record, int team, int number) {
     return record.batters[team][static_cast<std::size_t>(number)];
 }
 
 TEST(Rating, FollowsTheFormula) {
-    struct Case {
+    const struct {
         int atBats, hits, doubles, triples, homeRuns, walks;
         float rating;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {4, 2, 2, 0, 0, 0, 1.4064f},
         {3, 1, 1, 0, 0, 0, 0.6064f},
         {4, 3, 0, 0, 0, 0, 1.3432f},
@@ -53,8 +54,10 @@ TEST(Rating, FollowsTheFormula) {
         {0, 0, 0, 0, 0, 0, 0.0f},
         {0, 0, 0, 0, 0, 1, 0.32f},
         {5, 4, 0, 1, 3, 0, static_cast<float>(0.16 * (2 * (4 + 2 + 9) + 4 - 0.605))},
+        // Huge counts stay within sixteen bits.
+        {-32768, 32767, 0, 0, 32767, 0, static_cast<float>(0.16 * (32767 - 0.605 * -32768))},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Batter batter;
         batter.atBats = static_cast<std::int16_t>(c.atBats);
         batter.batterHits = static_cast<std::int16_t>(c.hits);
@@ -67,44 +70,27 @@ TEST(Rating, FollowsTheFormula) {
     }
 }
 
-TEST(Rating, HugeCountsStayWithinSixteenBits) {
-    Batter batter;
-    batter.batterHits = 32767;
-    batter.homeRuns = 32767;
-    batter.atBats = -32768;
-    rateBatter(batter);
-    EXPECT_FLOAT_EQ(batter.rating, static_cast<float>(0.16 * (32767 - 0.605 * -32768)));
-}
-
 TEST(Notes, SmithAndJones) {
     GameRecord r = notesRecord({{"Smith", 4, 2}, {"Jones", 3, 1}},
                                {"2B-Smith 2(15), Jones(3), RBI-Smith 2(40)"});
     completeBatterStatistics(r);
     const Batter& smith = slot(r, kVisitors, 1);
-    EXPECT_EQ(smith.doubles, 2);
-    EXPECT_EQ(smith.seasonDoubles, 15);
-    EXPECT_EQ(smith.runsBattedIn, 2);
-    EXPECT_EQ(smith.seasonRunsBattedIn, 40);
-    EXPECT_FLOAT_EQ(smith.rating, 1.4064f);
+    EXPECT_EQ(std::tuple(smith.doubles, smith.seasonDoubles, smith.runsBattedIn,
+                         smith.seasonRunsBattedIn, smith.rating),
+              std::tuple(2, 15, 2, 40, 1.4064f));
     const Batter& jones = slot(r, kVisitors, 2);
-    EXPECT_EQ(jones.doubles, 1);
-    EXPECT_EQ(jones.seasonDoubles, 3);
+    EXPECT_EQ(std::tuple(jones.doubles, jones.seasonDoubles), std::tuple(1, 3));
     EXPECT_FLOAT_EQ(jones.rating, 0.6064f);
-    EXPECT_EQ(r.firstStar[kVisitors], 1);
-    EXPECT_EQ(r.secondStar[kVisitors], 2);
-    EXPECT_EQ(r.firstStar[kHome], 50);
+    EXPECT_EQ(std::tuple(r.firstStar[kVisitors], r.secondStar[kVisitors], r.firstStar[kHome]),
+              std::tuple(1, 2, 50));
 }
 
-// The counts a single notes line gives the batter "Smith" (doubles, season doubles, walks).
-struct EntryCase {
-    std::string notes;
-    int doubles;
-    int seasonDoubles;
-    int walks;
-};
-
 TEST(Notes, EntryForms) {
-    const EntryCase cases[] = {
+    // The counts a single notes line gives the batter "Smith".
+    const struct {
+        std::string notes;
+        int doubles, seasonDoubles, walks;
+    } cases[] = {
         {"2B-Smith 2(15)", 2, 15, 0},
         {"2B-Smith(3)", 1, 3, 0},
         {"2B-Smith (3)", 1, 3, 0},
@@ -127,13 +113,13 @@ TEST(Notes, EntryForms) {
         {"2B-", 0, 0, 0},
         {"2B", 0, 0, 0},
     };
-    for (const EntryCase& c : cases) {
+    for (const auto& c : cases) {
         GameRecord r = notesRecord({{"Smith", 4, 1}, {"Jones", 3, 1}}, {c.notes});
         completeBatterStatistics(r);
         const Batter& smith = slot(r, kVisitors, 1);
-        EXPECT_EQ(smith.doubles, c.doubles) << c.notes;
-        EXPECT_EQ(smith.seasonDoubles, c.seasonDoubles) << c.notes;
-        EXPECT_EQ(smith.walks, c.walks) << c.notes;
+        EXPECT_EQ(std::tuple(smith.doubles, smith.seasonDoubles, smith.walks),
+                  std::tuple(c.doubles, c.seasonDoubles, c.walks))
+            << c.notes;
     }
 }
 
@@ -143,11 +129,10 @@ TEST(Notes, AListRunsOnAcrossLinesAndTheScanStopsAtTheWeatherLine) {
                     {"2B-Smith, ", "Jones 2, HR-Brown(9), ", "Temperature: 72, ", "Green"});
     r.weatherLine = 3;
     completeBatterStatistics(r);
-    EXPECT_EQ(slot(r, kVisitors, 1).doubles, 1);
-    EXPECT_EQ(slot(r, kVisitors, 2).doubles, 2);
-    EXPECT_EQ(slot(r, kVisitors, 3).homeRuns, 1);
-    EXPECT_EQ(slot(r, kVisitors, 3).seasonHomeRuns, 9);
-    EXPECT_EQ(slot(r, kVisitors, 4).homeRuns, 0);
+    EXPECT_EQ(std::tuple(slot(r, kVisitors, 1).doubles, slot(r, kVisitors, 2).doubles,
+                         slot(r, kVisitors, 3).homeRuns, slot(r, kVisitors, 3).seasonHomeRuns,
+                         slot(r, kVisitors, 4).homeRuns),
+              std::tuple(1, 2, 1, 9, 0));
 }
 
 TEST(Notes, ASecondListOfTheSameKindStartsAgainAtItsFirstItem) {
@@ -155,8 +140,8 @@ TEST(Notes, ASecondListOfTheSameKindStartsAgainAtItsFirstItem) {
         notesRecord({{"Smith", 4, 1}, {"Jones", 3, 1}}, {"2B-Smith 2, Jones 2, E-Brown, 2B-Smith"});
     completeBatterStatistics(r);
     // Both lists filled item 0; the second overwrote it, item 1 of the first stays.
-    EXPECT_EQ(slot(r, kVisitors, 1).doubles, 1);
-    EXPECT_EQ(slot(r, kVisitors, 2).doubles, 2);
+    EXPECT_EQ(std::tuple(slot(r, kVisitors, 1).doubles, slot(r, kVisitors, 2).doubles),
+              std::tuple(1, 2));
 }
 
 TEST(Notes, OnlyTheFirstThirtyOneItemsApply) {
@@ -166,46 +151,44 @@ TEST(Notes, OnlyTheFirstThirtyOneItemsApply) {
     }
     GameRecord r = notesRecord({{"N30x", 4, 1}, {"N31x", 4, 1}, {"N110x", 4, 1}}, {walks});
     completeBatterStatistics(r);
-    EXPECT_EQ(slot(r, kVisitors, 1).walks, 1);
-    EXPECT_EQ(slot(r, kVisitors, 2).walks, 0);
-    EXPECT_EQ(slot(r, kVisitors, 3).walks, 0);
+    EXPECT_EQ(std::tuple(slot(r, kVisitors, 1).walks, slot(r, kVisitors, 2).walks,
+                         slot(r, kVisitors, 3).walks),
+              std::tuple(1, 0, 0));
 }
 
 TEST(Notes, EveryBatterOfTheNameOnBothTeams) {
     GameRecord r =
         notesRecord({{"Smith", 4, 1}, {"Smith", 2, 0}}, {"HR-Smith(4)"}, {{"Smith", 3, 1}});
     completeBatterStatistics(r);
-    EXPECT_EQ(slot(r, kVisitors, 1).homeRuns, 1);
-    EXPECT_EQ(slot(r, kVisitors, 2).homeRuns, 1);
-    EXPECT_EQ(slot(r, kHome, 1).homeRuns, 1);
-    EXPECT_EQ(slot(r, kHome, 1).seasonHomeRuns, 4);
+    EXPECT_EQ(std::tuple(slot(r, kVisitors, 1).homeRuns, slot(r, kVisitors, 2).homeRuns,
+                         slot(r, kHome, 1).homeRuns, slot(r, kHome, 1).seasonHomeRuns),
+              std::tuple(1, 1, 1, 4));
 }
 
-TEST(Notes, NoNotesLineScansFromTheFirstLineAndNoWeatherLineScansNothing) {
-    GameRecord r = notesRecord({{"Smith", 4, 1}}, {"BB-Smith", "Temperature: 70"});
-    r.firstNotesLine = 0;
-    completeBatterStatistics(r);
-    EXPECT_EQ(slot(r, kVisitors, 1).walks, 1);
-    GameRecord none = notesRecord({{"Smith", 4, 1}}, {"BB-Smith"});
-    none.weatherLine = 0;
-    completeBatterStatistics(none);
-    EXPECT_EQ(slot(none, kVisitors, 1).walks, 0);
-}
-
-TEST(Notes, FullColumnLayoutReadsNoNotes) {
-    GameRecord r = notesRecord({{"Smith", 4, 1}}, {"BB-Smith"});
-    r.fullColumn = true;
-    completeBatterStatistics(r);
-    EXPECT_EQ(slot(r, kVisitors, 1).walks, 0);
+TEST(Notes, WhichLinesAreScanned) {
+    // No notes line: the scan starts at line 1. No weather line, or the full-column layout
+    // (whose rows hold every count): no scan at all.
+    const struct {
+        int firstNotesLine, weatherLine;
+        bool fullColumn;
+        int walks;
+    } cases[] = {{1, 2, false, 1}, {0, 2, false, 1}, {1, 0, false, 0}, {1, 2, true, 0}};
+    for (const auto& c : cases) {
+        GameRecord r = notesRecord({{"Smith", 4, 1}}, {"BB-Smith", "Temperature: 70"});
+        r.firstNotesLine = static_cast<std::int16_t>(c.firstNotesLine);
+        r.weatherLine = static_cast<std::int16_t>(c.weatherLine);
+        r.fullColumn = c.fullColumn;
+        completeBatterStatistics(r);
+        EXPECT_EQ(slot(r, kVisitors, 1).walks, c.walks)
+            << c.firstNotesLine << " " << c.weatherLine << " " << c.fullColumn;
+    }
 }
 
 TEST(Stars, StrictlyGreaterWinsAndTiesKeepTheEarlierSlot) {
-    struct Case {
+    const struct {
         std::vector<float> ratings;
-        int first;
-        int second;
-    };
-    const Case cases[] = {
+        int first, second;
+    } cases[] = {
         {{}, 50, 50},
         {{0.0f, -0.4f}, 50, 50},
         {{0.5f}, 1, 50},
@@ -215,14 +198,15 @@ TEST(Stars, StrictlyGreaterWinsAndTiesKeepTheEarlierSlot) {
         {{0.2f, 0.7f, 0.7f, 0.3f}, 2, 3},
         {{0.1f, 0.2f, 0.3f}, 3, 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         GameRecord record;
         for (std::size_t i = 0; i < c.ratings.size(); ++i) {
             record.batters[kHome][i + 1].rating = c.ratings[i];
         }
         chooseStars(record);
-        EXPECT_EQ(record.firstStar[kHome], c.first) << c.ratings.size();
-        EXPECT_EQ(record.secondStar[kHome], c.second) << c.ratings.size();
+        EXPECT_EQ(std::tuple(record.firstStar[kHome], record.secondStar[kHome]),
+                  std::tuple(c.first, c.second))
+            << ::testing::PrintToString(c.ratings);
     }
 }
 
