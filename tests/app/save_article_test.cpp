@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/file_system.h"
@@ -11,35 +12,23 @@
 namespace quillbat {
 namespace {
 
-namespace fs = std::filesystem;
-
-class SaveArticleTest : public ::testing::Test {
-  protected:
-    std::string boxscore(const std::string& name) const { return pathToUtf8(folder_ / name); }
-    std::string fileBytes(const std::string& name) const { return folder_.read(name); }
-
-    TempFolder folder_;
-};
-
 TEST(ArticleFileNameTest, ReplacesTheLastThreeCharacters) {
-    EXPECT_EQ(articleFileName("C:\\League\\gm05.box"), "C:\\League\\gm05.txt");
-    EXPECT_EQ(articleFileName("/home/u/box/x.box"), "/home/u/box/x.txt");
-    EXPECT_EQ(articleFileName("D:\\Box\\x.BOX"), "D:\\Box\\x.txt");
-    EXPECT_EQ(articleFileName("game.bx"), "gametxt");
-    EXPECT_EQ(articleFileName("abcd"), "atxt");
-}
-
-TEST(ArticleFileNameTest, CountsCharactersNotBytes) {
-    EXPECT_EQ(articleFileName("/liga/espa\xc3\xb1"
-                              "a.b\xc3\xb6x"),
-              "/liga/espa\xc3\xb1"
-              "a.txt");
-}
-
-TEST(ArticleFileNameTest, NamesTooShortGiveNoName) {
-    EXPECT_EQ(articleFileName(""), "");
-    EXPECT_EQ(articleFileName("box"), "");
-    EXPECT_EQ(articleFileName("\xc3\xa9\xc3\xa9\xc3\xa9"), "");
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\League\\gm05.box", "C:\\League\\gm05.txt"},
+        {"/home/u/box/x.box", "/home/u/box/x.txt"},
+        {"D:\\Box\\x.BOX", "D:\\Box\\x.txt"},
+        {"game.bx", "gametxt"},
+        {"abcd", "atxt"},
+        // Characters, not bytes.
+        {"/liga/espa\xc3\xb1ol.b\xc3\xb6x", "/liga/espa\xc3\xb1ol.txt"},
+        // Too short to name a file after.
+        {"", ""},
+        {"box", ""},
+        {"\xc3\xa9\xc3\xa9\xc3\xa9", ""},
+    };
+    for (const auto& [boxscore, article] : cases) {
+        EXPECT_EQ(articleFileName(boxscore), article) << boxscore;
+    }
 }
 
 TEST(SavedArticleTextTest, TrimsBlanksOnlyAndEndsInCrLf) {
@@ -51,69 +40,59 @@ TEST(SavedArticleTextTest, TrimsBlanksOnlyAndEndsInCrLf) {
 
 TEST(ArticleLengthTest, CountsWhatTheUserSees) {
     EXPECT_EQ(articleLength(""), 0U);
-    EXPECT_EQ(articleLength("Espa\xc3\xb1"
-                            "a"),
-              6U);  // UTF-8: the two bytes of n-tilde are one character
-    EXPECT_EQ(articleLength("Espa\xf1"
-                            "a"),
-              6U);  // Windows-1252: one byte per character
+    // UTF-8: the two bytes of n-tilde are one character; Windows-1252: one byte each.
+    EXPECT_EQ(articleLength("Espa\xc3\xb1ol"), 7U);
+    EXPECT_EQ(articleLength("Espa\xf1ol"), 7U);
 }
 
-TEST_F(SaveArticleTest, FifteenCharactersAreNotSaved) {
-    EXPECT_FALSE(saveArticle(boxscore("gm05.box"), "123456789012345"));
-    EXPECT_FALSE(fs::exists(folder_ / "gm05.txt"));
+TEST(SaveArticleTest, SavesFromSixteenCharactersBlanksIncluded) {
+    const struct {
+        std::string article;
+        std::optional<std::string> saved;  // nothing: no file is written
+    } cases[] = {
+        {"123456789012345", std::nullopt},
+        {"1234567890123456", "1234567890123456\r\n"},
+        {"Short one.      ", "Short one.\r\n"},
+        {"\xc3\xa9\xc3\xa9\xc3\xa9-23456789012", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        EXPECT_EQ(saveArticle(pathToUtf8(folder / "gm05.box"), c.article), c.saved.has_value())
+            << c.article;
+        EXPECT_EQ(std::filesystem::exists(folder / "gm05.txt"), c.saved.has_value()) << c.article;
+        EXPECT_EQ(folder.read("gm05.txt"), c.saved.value_or("")) << c.article;
+    }
 }
 
-TEST_F(SaveArticleTest, SixteenCharactersAreSaved) {
-    EXPECT_TRUE(saveArticle(boxscore("gm05.box"), "1234567890123456"));
-    EXPECT_EQ(fileBytes("gm05.txt"), "1234567890123456\r\n");
+TEST(SaveArticleTest, OverwritesAnEarlierArticleButNeverTheBoxscore) {
+    TempFolder folder;
+    folder.write("x.txt", "an older and much longer article text");
+    EXPECT_TRUE(saveArticle(pathToUtf8(folder / "x.box"), "  The edited article.  "));
+    EXPECT_EQ(folder.read("x.txt"), "The edited article.\r\n");
+    folder.write("gm05.TXT", "the boxscore");
+    EXPECT_THROW(saveArticle(pathToUtf8(folder / "gm05.TXT"), "A long enough article."),
+                 FileWriteError);
+    EXPECT_EQ(folder.read("gm05.TXT"), "the boxscore");
 }
 
-TEST_F(SaveArticleTest, BlanksCountTowardsTheLengthButAreNotSaved) {
-    EXPECT_TRUE(saveArticle(boxscore("gm05.box"), "Short one.      "));
-    EXPECT_EQ(fileBytes("gm05.txt"), "Short one.\r\n");
-}
-
-TEST_F(SaveArticleTest, FifteenUtf8CharactersInMoreBytesAreNotSaved) {
-    EXPECT_FALSE(saveArticle(boxscore("gm05.box"),
-                             "\xc3\xa9\xc3\xa9\xc3\xa9"
-                             "123456789012"));
-    EXPECT_FALSE(fs::exists(folder_ / "gm05.txt"));
-}
-
-TEST_F(SaveArticleTest, OverwritesAnEarlierArticle) {
-    folder_.write("x.txt", "an older and much longer article text");
-    EXPECT_TRUE(saveArticle(boxscore("x.box"), "  The edited article.  "));
-    EXPECT_EQ(fileBytes("x.txt"), "The edited article.\r\n");
-}
-
-TEST_F(SaveArticleTest, RefusesToOverwriteABoxscoreNamedTxt) {
-    folder_.write("gm05.TXT", "the boxscore");
-    EXPECT_THROW(saveArticle(boxscore("gm05.TXT"), "A long enough article."), FileWriteError);
-    EXPECT_EQ(fileBytes("gm05.TXT"), "the boxscore");
-}
-
-TEST_F(SaveArticleTest, MissingFolderThrowsNamingTheFile) {
+TEST(SaveArticleTest, MissingFolderThrowsNamingTheFile) {
+    TempFolder folder;
     try {
-        saveArticle(boxscore("missing/gm05.box"), "A long enough article.");
+        saveArticle(pathToUtf8(folder / "missing/gm05.box"), "A long enough article.");
         FAIL() << "no FileWriteError";
     } catch (const FileWriteError& error) {
         EXPECT_NE(std::string(error.what()).find("gm05.txt"), std::string::npos) << error.what();
     }
 }
 
-TEST_F(SaveArticleTest, SaveToFileBeforeAnyBoxscoreAsksForOne) {
+TEST(SaveToFileTest, AsksForABoxscoreWritesQuietlyOrReportsTheFailure) {
     EXPECT_EQ(saveToFile("", "A long enough article."), kLoadBoxscoreFirst);
     EXPECT_EQ(saveToFile("", "Fifteen chars.."), "");
-}
-
-TEST_F(SaveArticleTest, SaveToFileWritesQuietly) {
-    EXPECT_EQ(saveToFile(boxscore("gm05.box"), " A long enough article. "), "");
-    EXPECT_EQ(fileBytes("gm05.txt"), "A long enough article.\r\n");
-}
-
-TEST_F(SaveArticleTest, SaveToFileReportsAFileThatCannotBeWritten) {
-    std::string message = saveToFile(boxscore("missing/gm05.box"), "A long enough article.");
+    TempFolder folder;
+    EXPECT_EQ(saveToFile(pathToUtf8(folder / "gm05.box"), " A long enough article. "), "");
+    EXPECT_EQ(folder.read("gm05.txt"), "A long enough article.\r\n");
+    std::string message =
+        saveToFile(pathToUtf8(folder / "missing/gm05.box"), "A long enough article.");
     EXPECT_EQ(message.rfind("cannot write ", 0), 0U) << message;
     EXPECT_NE(message.find("gm05.txt"), std::string::npos) << message;
 }
