@@ -4,11 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
+#include <tuple>
 
 #include "app/file_system.h"
+#include "temp_folder.h"
 #include "tests/article/article_test_support.h"
+#include "tests/boxscore/boxscore_text.h"
 
 namespace quillbat {
 namespace {
@@ -68,48 +69,40 @@ class FakeSettings final : public RememberedSettings {
     bool failWrite = false;
 };
 
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+// A memory copy of the named phrase files of the article tests.
+MemoryPhraseSource phraseFiles(std::initializer_list<const char*> names) {
+    MemoryPhraseSource phrases;
+    for (const char* name : names) {
+        std::ifstream in(fs::path(QUILLBAT_SOURCE_DIR) / "tests/article/phrases" / name,
+                         std::ios::binary);
+        phrases.set(name, std::string(std::istreambuf_iterator<char>(in), {}));
+    }
+    return phrases;
 }
 
-class LoadCommand : public testing::Test {
+class LoadCommand : public ::testing::Test {
   protected:
-    LoadCommand() {
-        folder_ =
-            fs::temp_directory_path() / ("quillbat-load-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-        for (const char* name :
-             {"temperature.dat", "score.dat", "pitch_won.dat", "pitch_lost.dat", "pitch_save.dat",
-              "winner_1_batter.dat", "homerun.dat", "winner_2_batter.dat", "loser_1_batter.dat"}) {
-            phrases.set(name,
-                        readText(fs::path(QUILLBAT_SOURCE_DIR) / "tests/article/phrases" / name));
-        }
-        example_ = readText(fs::path(QUILLBAT_SOURCE_DIR) / "examples/riverton-at-harbor-city.box");
-    }
-    ~LoadCommand() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-
     // The example boxscore with the runs of both line-score rows replaced (two digits each).
     std::string boxscore(const char* name, const char* visitorRuns, const char* homeRuns) {
-        std::string text = example_;
+        std::string text = testing::readExample("riverton-at-harbor-city.box");
         text.replace(text.find("     3  8  1     7  1"), 21,
                      std::string("    ") + visitorRuns + "  8  1     7  1");
         text.replace(text.find("     5  9  0     6  2"), 21,
                      std::string("    ") + homeRuns + "  9  0     6  2");
-        return write(name, text);
-    }
-    std::string write(const char* name, const std::string& text) {
-        std::ofstream(folder_ / name, std::ios::binary) << text;
+        folder_.write(name, text);
         return pathToUtf8(folder_ / name);
     }
     LoadOutcome load(const std::string& path, std::optional<std::uint32_t> seed = 7) {
         chooser.answer = path;
         return runLoadCommand(seams, seed);
+    }
+    // Nothing but the article box changed since the fixture was made.
+    void expectUnchangedButTheEmptiedArticle() {
+        EXPECT_EQ(article.text(), "");
+        EXPECT_EQ(scoreboard.shows, 0);
+        EXPECT_EQ(clipboard.text, "clipboard before");
+        EXPECT_EQ(settings.remembered, "c:\\");
+        EXPECT_EQ(phrases.loads(), 0);
     }
 
     FakeChooser chooser;
@@ -117,24 +110,17 @@ class LoadCommand : public testing::Test {
     FakeArticleBox article;
     FakeClipboard clipboard;
     FakeSettings settings;
-    MemoryPhraseSource phrases;
+    MemoryPhraseSource phrases = phraseFiles(
+        {"temperature.dat", "score.dat", "pitch_won.dat", "pitch_lost.dat", "pitch_save.dat",
+         "winner_1_batter.dat", "homerun.dat", "winner_2_batter.dat", "loser_1_batter.dat"});
     LoadSeams seams{chooser, scoreboard, article, clipboard, settings, phrases};
-    fs::path folder_;
-    std::string example_;
+    TempFolder folder_;
 };
 
 TEST_F(LoadCommand, CancelEmptiesTheArticleAndChangesNothingElse) {
-    LoadOutcome outcome = load("");
-    EXPECT_EQ(outcome.status, LoadOutcome::Status::Cancelled);
-    EXPECT_EQ(article.text(), "");
-    EXPECT_EQ(scoreboard.shows, 0);
-    EXPECT_EQ(clipboard.text, "clipboard before");
-    EXPECT_EQ(settings.remembered, "c:\\");
-    EXPECT_EQ(phrases.loads(), 0);
-}
-
-TEST_F(LoadCommand, DialogGetsTheTeamFilterAndTheRememberedFolder) {
-    load("");
+    EXPECT_EQ(load("").status, LoadOutcome::Status::Cancelled);
+    expectUnchangedButTheEmptiedArticle();
+    // The dialog got the default team's filter and the remembered folder.
     EXPECT_EQ(chooser.filter, "Boxscores (*.box) | *050.box;*051.box;*052.box");
     EXPECT_EQ(chooser.folder, "c:\\");
 }
@@ -142,39 +128,30 @@ TEST_F(LoadCommand, DialogGetsTheTeamFilterAndTheRememberedFolder) {
 TEST_F(LoadCommand, LoadedArticleGoesToClipboardAndTheFolderIsRemembered) {
     const std::string path = boxscore("gm05.box", " 3", " 5");
     LoadOutcome outcome = load(path);
-    EXPECT_EQ(outcome.status, LoadOutcome::Status::Loaded);
-    EXPECT_EQ(outcome.message, "");
-    EXPECT_EQ(outcome.boxscorePath, path);
+    EXPECT_EQ(std::tuple(outcome.status, outcome.message, outcome.boxscorePath),
+              std::tuple(LoadOutcome::Status::Loaded, "", path));
     EXPECT_EQ(article.text().rfind("It was a fine 72 degrees on April 10, 1999.  ", 0), 0u);
     EXPECT_EQ(clipboard.text, article.text());
-    EXPECT_EQ(settings.remembered, pathToUtf8(folder_));
+    EXPECT_EQ(settings.remembered, pathToUtf8(folder_.path()));
     EXPECT_EQ(scoreboard.shows, 1);
-}
-
-TEST_F(LoadCommand, SameSeedSameArticle) {
-    const std::string path = boxscore("gm05.box", " 3", " 5");
-    load(path, 11);
+    // The same seed gives the same article.
     const std::string first = article.text();
-    load(path, 11);
+    load(path);
     EXPECT_EQ(article.text(), first);
 }
 
 TEST_F(LoadCommand, ScoreboardValuesAndColoursOnWinLossAndTie) {
     load(boxscore("home.box", " 3", " 5"));
-    ScoreboardValues expected;
-    expected.teamName[kVisitors] = "Riverton";
-    expected.teamName[kHome] = "Harbor City";
-    expected.runs[kVisitors] = "3";
-    expected.runs[kHome] = "5";
-    expected.hits[kVisitors] = "8";
-    expected.hits[kHome] = "9";
-    expected.errors[kVisitors] = "1";
-    expected.errors[kHome] = "0";
-    expected.innings = " ";
-    expected.ballparkName = "Lakeside Park";
-    expected.gameDate = "April 10, 1999";
-    expected.colours = ScoreboardValues::Colours{kWhite, kYellow};
-    EXPECT_EQ(scoreboard.shown, expected);
+    const ScoreboardValues& shown = scoreboard.shown;
+    EXPECT_EQ(std::tuple(shown.teamName[kVisitors], shown.runs[kVisitors], shown.hits[kVisitors],
+                         shown.errors[kVisitors]),
+              std::tuple("Riverton", "3", "8", "1"));
+    EXPECT_EQ(std::tuple(shown.teamName[kHome], shown.runs[kHome], shown.hits[kHome],
+                         shown.errors[kHome]),
+              std::tuple("Harbor City", "5", "9", "0"));
+    EXPECT_EQ(std::tuple(shown.innings, shown.ballparkName, shown.gameDate),
+              std::tuple(" ", "Lakeside Park", "April 10, 1999"));
+    EXPECT_EQ(shown.colours, (ScoreboardValues::Colours{kWhite, kYellow}));
 
     load(boxscore("visitors.box", "12", " 5"));
     ASSERT_TRUE(scoreboard.shown.colours.has_value());
@@ -187,34 +164,27 @@ TEST_F(LoadCommand, ScoreboardValuesAndColoursOnWinLossAndTie) {
 }
 
 TEST_F(LoadCommand, RefusedBoxscoreLeavesEverythingButTheEmptiedArticle) {
-    const std::string path = write("notes.box", "Dear diary,\r\nno line score here.\r\n");
-    LoadOutcome outcome = load(path);
-    EXPECT_EQ(outcome.status, LoadOutcome::Status::Failed);
-    EXPECT_NE(outcome.message.find(path + ": "), std::string::npos) << outcome.message;
-    EXPECT_EQ(article.text(), "");
-    EXPECT_EQ(scoreboard.shows, 0);
-    EXPECT_EQ(clipboard.text, "clipboard before");
-    EXPECT_EQ(settings.remembered, "c:\\");
-    EXPECT_EQ(phrases.loads(), 0);
-}
-
-TEST_F(LoadCommand, MissingBoxscoreIsRefused) {
-    LoadOutcome outcome = load(pathToUtf8(folder_ / "gone.box"));
-    EXPECT_EQ(outcome.status, LoadOutcome::Status::Failed);
-    EXPECT_EQ(outcome.message,
-              pathToUtf8(folder_ / "gone.box") + ": cannot be opened: no such file");
+    folder_.write("notes.box", "Dear diary,\r\nno line score here.\r\n");
+    const std::string notes = pathToUtf8(folder_ / "notes.box");
+    const std::string gone = pathToUtf8(folder_ / "gone.box");
+    for (const auto& [path, message] :
+         {std::pair{notes, notes + ": has no line score: it is not a boxscore of the game"},
+          {gone, gone + ": cannot be opened: no such file"}}) {
+        LoadOutcome outcome = load(path);
+        EXPECT_EQ(std::tuple(outcome.status, outcome.message),
+                  std::tuple(LoadOutcome::Status::Failed, message));
+        expectUnchangedButTheEmptiedArticle();
+    }
 }
 
 TEST_F(LoadCommand, MissingPhraseFileMidArticleKeepsTheTextWrittenSoFar) {
-    MemoryPhraseSource partial;
-    for (const char* name : {"temperature.dat", "score.dat", "pitch_won.dat"}) {
-        partial.set(name, readText(fs::path(QUILLBAT_SOURCE_DIR) / "tests/article/phrases" / name));
-    }
+    MemoryPhraseSource partial = phraseFiles({"temperature.dat", "score.dat", "pitch_won.dat"});
     LoadSeams withoutLosers{chooser, scoreboard, article, clipboard, settings, partial};
     chooser.answer = boxscore("gm05.box", " 3", " 5");
     LoadOutcome outcome = runLoadCommand(withoutLosers, 7);
-    EXPECT_EQ(outcome.status, LoadOutcome::Status::Failed);
-    EXPECT_EQ(outcome.message, "pitch_lost.dat: cannot be opened: no such file");
+    EXPECT_EQ(
+        std::tuple(outcome.status, outcome.message),
+        std::tuple(LoadOutcome::Status::Failed, "pitch_lost.dat: cannot be opened: no such file"));
     EXPECT_EQ(
         article.text(),
         "It was a fine 72 degrees on April 10, 1999.  The wind was gusting out to cf at 22 mph "
@@ -227,27 +197,19 @@ TEST_F(LoadCommand, MissingPhraseFileMidArticleKeepsTheTextWrittenSoFar) {
 TEST_F(LoadCommand, FolderThatCannotBeWrittenIsReportedAfterTheArticle) {
     settings.failWrite = true;
     LoadOutcome outcome = load(boxscore("gm05.box", " 3", " 5"));
-    EXPECT_EQ(outcome.status, LoadOutcome::Status::Loaded);
-    EXPECT_EQ(outcome.message, "cannot write path.dat: disk full");
+    EXPECT_EQ(std::tuple(outcome.status, outcome.message),
+              std::tuple(LoadOutcome::Status::Loaded, "cannot write path.dat: disk full"));
     EXPECT_EQ(clipboard.text, article.text());
 }
 
-TEST(ScoreboardValues, InningsLabelOnlyForExtraInnings) {
-    GameRecord record;
-    record.innings = 9;
-    EXPECT_EQ(scoreboardValues(record).innings, " ");
-    record.innings = 10;
-    EXPECT_EQ(scoreboardValues(record).innings, "10");
-    record.innings = 12;
-    EXPECT_EQ(scoreboardValues(record).innings, "12");
-    record.innings = 0;
-    EXPECT_EQ(scoreboardValues(record).innings, " ");
-}
-
-TEST(ScoreboardValues, BallparkWithoutTheArticle) {
+TEST(ScoreboardValues, InningsLabelOnlyForExtraInningsAndBallparkWithoutTheArticle) {
     GameRecord record;
     record.ballparkName = "Kingdome";
     record.ballpark = "the Kingdome";
+    for (const auto& [innings, label] : {std::pair{9, " "}, {10, "10"}, {12, "12"}, {0, " "}}) {
+        record.innings = static_cast<std::int16_t>(innings);
+        EXPECT_EQ(scoreboardValues(record).innings, label) << innings;
+    }
     EXPECT_EQ(scoreboardValues(record).ballparkName, "Kingdome");
 }
 
