@@ -56,94 +56,72 @@ class FakeRegistry final : public Registry {
 const std::string kMsinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kLocation = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-struct ValueCase {
-    const char* name;
-    std::uint32_t type;
-    std::string bytes;
-    std::string text;
-};
-
-void PrintTo(const ValueCase& value, std::ostream* out) {
-    *out << value.name;
+TEST(GetKeyValueTest, ReadsTheValueByItsType) {
+    const struct {
+        std::uint32_t type;
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {1, std::string("C:\\msinfo32.exe\0", 16), "C:\\msinfo32.exe"},
+        {1, "C:\\x.exe", "C:\\x.exe"},
+        {1, std::string("ab\0\0", 4), std::string("ab\0", 3)},  // only the last zero goes
+        {1, "", ""},
+        {4, std::string("\x2a\0\0\0", 4), "42"},
+        {4, std::string("\0\x01\0\0", 4), "256"},
+        {4, "\xff\xff\xff\xff", "4294967295"},
+        {3, "\x01\x02", "before"},                            // another type leaves the text
+        {1, std::string(1024, 'a'), std::string(1024, 'a')},  // fills the whole buffer
+    };
+    for (const auto& c : cases) {
+        FakeRegistry registry;
+        registry.set("K", "V", c.type, c.bytes);
+        std::string text = "before";
+        EXPECT_TRUE(getKeyValue(registry, "K", "V", text)) << c.text;
+        EXPECT_EQ(text, c.text);
+        EXPECT_TRUE(registry.open_.empty());
+        EXPECT_EQ(registry.lastAccess_, 0x20019U);
+    }
 }
 
-class GetKeyValueTest : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(GetKeyValueTest, ReadsTheValueByItsType) {
-    FakeRegistry registry;
-    registry.set("K", "V", GetParam().type, GetParam().bytes);
-    std::string text = "before";
-    EXPECT_TRUE(getKeyValue(registry, "K", "V", text));
-    EXPECT_EQ(text, GetParam().text);
-    EXPECT_TRUE(registry.open_.empty());
-    EXPECT_EQ(registry.lastAccess_, 0x20019U);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, GetKeyValueTest,
-    ::testing::Values(
-        ValueCase{"StringWithItsZero", 1, std::string("C:\\msinfo32.exe\0", 16),
-                  "C:\\msinfo32.exe"},
-        ValueCase{"StringWithoutZero", 1, "C:\\x.exe", "C:\\x.exe"},
-        ValueCase{"OnlyTheLastZeroGoes", 1, std::string("ab\0\0", 4), std::string("ab\0", 3)},
-        ValueCase{"EmptyString", 1, "", ""},
-        ValueCase{"Number", 4, std::string("\x2a\0\0\0", 4), "42"},
-        ValueCase{"NumberWithAZeroLowByte", 4, std::string("\0\x01\0\0", 4), "256"},
-        ValueCase{"LargestNumber", 4, "\xff\xff\xff\xff", "4294967295"},
-        ValueCase{"OtherTypeLeavesTheText", 3, "\x01\x02", "before"},
-        ValueCase{"FillsTheWholeBuffer", 1, std::string(1024, 'a'), std::string(1024, 'a')}),
-    [](const auto& param) { return param.param.name; });
-
-TEST(GetKeyValueFailureTest, MissingKeyEmptiesTheText) {
-    FakeRegistry registry;
-    std::string text = "before";
-    EXPECT_FALSE(getKeyValue(registry, "K", "V", text));
-    EXPECT_EQ(text, "");
-}
-
-TEST(GetKeyValueFailureTest, MissingOrTooLargeValueEmptiesTheTextAndClosesTheKey) {
+TEST(GetKeyValueTest, MissingKeyMissingOrTooLargeValueEmptyTheTextAndCloseTheKey) {
     FakeRegistry registry;
     registry.set("K", "Big", 1, std::string(1025, 'a'));
-    for (const char* name : {"V", "Big"}) {
+    for (const auto& [key, name] : {std::pair{"Missing", "V"}, {"K", "V"}, {"K", "Big"}}) {
         std::string text = "before";
-        EXPECT_FALSE(getKeyValue(registry, "K", name, text));
+        EXPECT_FALSE(getKeyValue(registry, key, name, text)) << key << " " << name;
         EXPECT_EQ(text, "");
         EXPECT_TRUE(registry.open_.empty());
     }
 }
 
-TEST(SystemInfoProgramTest, PathValueWinsWithoutLookingFurther) {
-    FakeRegistry registry;
-    registry.set(kMsinfo, "PATH", 1, std::string("C:\\Tools\\msinfo32.exe\0", 22));
-    registry.set(kLocation, "MSINFO", 1, "C:\\Elsewhere");
-    bool looked = false;
-    auto exists = [&](const std::string&) { return looked = true; };
-    EXPECT_EQ(systemInfoProgram(registry, exists), "C:\\Tools\\msinfo32.exe");
-    EXPECT_FALSE(looked);
-}
-
-TEST(SystemInfoProgramTest, SharedToolsLocationWhenTheProgramIsThere) {
-    FakeRegistry registry;
-    registry.set(kLocation, "MSINFO", 1, "C:\\Shared");
-    std::string asked;
-    auto exists = [&](const std::string& file) {
-        asked = file;
-        return true;
+TEST(SystemInfoProgramTest, PathValueThenSharedToolsLocationThenUnavailable) {
+    const struct {
+        std::string path, location;
+        bool exists;
+        std::optional<std::string> program;
+        std::string asked;  // the file whose existence was asked about
+    } cases[] = {
+        // The PATH value wins without looking further.
+        {std::string("C:\\Tools\\msinfo32.exe\0", 22), "C:\\Elsewhere", true,
+         "C:\\Tools\\msinfo32.exe", ""},
+        {"", "C:\\Shared", true, "C:\\Shared\\MSINFO32.EXE", "C:\\Shared\\MSINFO32.EXE"},
+        {"", "C:\\Shared", false, std::nullopt, "C:\\Shared\\MSINFO32.EXE"},
+        {"", "", true, std::nullopt, ""},
     };
-    EXPECT_EQ(systemInfoProgram(registry, exists), "C:\\Shared\\MSINFO32.EXE");
-    EXPECT_EQ(asked, "C:\\Shared\\MSINFO32.EXE");
-}
-
-TEST(SystemInfoProgramTest, SharedToolsLocationWithoutTheProgramIsUnavailable) {
-    FakeRegistry registry;
-    registry.set(kLocation, "MSINFO", 1, "C:\\Shared");
-    EXPECT_EQ(systemInfoProgram(registry, [](const std::string&) { return false; }), std::nullopt);
-}
-
-TEST(SystemInfoProgramTest, NeitherValueIsUnavailable) {
-    FakeRegistry registry;
-    registry.set(kMsinfo, "Other", 1, "x");
-    EXPECT_EQ(systemInfoProgram(registry, [](const std::string&) { return true; }), std::nullopt);
+    for (const auto& c : cases) {
+        FakeRegistry registry;
+        registry.set(kMsinfo, c.path.empty() ? "Other" : "PATH", 1, c.path);
+        if (!c.location.empty()) {
+            registry.set(kLocation, "MSINFO", 1, c.location);
+        }
+        std::string asked;
+        auto exists = [&](const std::string& file) {
+            asked = file;
+            return c.exists;
+        };
+        EXPECT_EQ(systemInfoProgram(registry, exists), c.program) << c.path << c.location;
+        EXPECT_EQ(asked, c.asked);
+    }
 }
 
 TEST(SystemInfoProgramTest, ThisSystemsRegistryOffWindowsIsUnavailable) {
