@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "boxscore/input_error.h"
@@ -48,41 +49,33 @@ TEST(SideBySideRows, UnequalListsSubstitutesAndSharedTotals) {
     });
     r.battingHeaderLine = 1;
     readBattingRows(r, "sample.box");
-    ASSERT_EQ(r.batterCount[kVisitors], 5);
-    ASSERT_EQ(r.batterCount[kHome], 3);
-    const Batter& gordon = r.batters[kVisitors][1];
-    EXPECT_EQ(gordon.batterName, "StrangeGordon");
-    EXPECT_EQ(gordon.atBats, 7);
-    EXPECT_EQ(gordon.batterHits, 2);
-    EXPECT_EQ(gordon.average, 0.3f);
-    EXPECT_EQ(r.batters[kVisitors][2].batterName, "Berra");
-    EXPECT_EQ(r.batters[kVisitors][4].batterName, "Stanton,G");
-    EXPECT_EQ(r.batters[kHome][1].batterName, "Collins,E");
-    EXPECT_EQ(r.batters[kHome][1].runsScored, 1);
-    EXPECT_EQ(r.batters[kHome][2].batterName, "Wynn,J");
-    EXPECT_EQ(r.batters[kHome][2].average, 0.333f);
+    ASSERT_EQ(std::tuple(r.batterCount[kVisitors], r.batterCount[kHome]), std::tuple(5, 3));
     // Side-by-side rows are rated only from the notes.
-    EXPECT_EQ(gordon.rating, 0.0f);
-    EXPECT_EQ(r.batters[kVisitors][5].batterName, "");
+    const Batter& gordon = r.batters[kVisitors][1];
+    EXPECT_EQ(std::tuple(gordon.batterName, gordon.atBats, gordon.batterHits, gordon.average,
+                         gordon.rating),
+              std::tuple("StrangeGordon", 7, 2, 0.3f, 0.0f));
+    EXPECT_EQ(std::tuple(r.batters[kVisitors][2].batterName, r.batters[kVisitors][4].batterName,
+                         r.batters[kVisitors][5].batterName),
+              std::tuple("Berra", "Stanton,G", ""));
+    EXPECT_EQ(std::tuple(r.batters[kHome][1].batterName, r.batters[kHome][1].runsScored,
+                         r.batters[kHome][2].batterName, r.batters[kHome][2].average),
+              std::tuple("Collins,E", 1, "Wynn,J", 0.333f));
 }
 
-TEST(SideBySideRows, WithoutAHeaderNoTeamHasBatters) {
-    GameRecord r = recordWithLines({"Ned Pike cf           4  1  2  1  .301"});
-    readBattingRows(r, "x.box");
-    EXPECT_EQ(r.batterCount[kVisitors], 1);
-    EXPECT_EQ(r.batterCount[kHome], 1);
-}
-
-TEST(SideBySideRows, BlockReachingTheLastLineEndsThere) {
-    GameRecord r = recordWithLines({
-        "Riverton             AB  R  H BI   AVG    Harbor City          AB  R  H BI   AVG",
-        "Ned Pike cf           4  1  2  1  .301    Al Harlan ss          4  2  3  2  .288",
-    });
+TEST(SideBySideRows, NoHeaderNoBattersAndABlockReachingTheLastLineEndsThere) {
+    const std::string row =
+        "Ned Pike cf           4  1  2  1  .301    Al Harlan ss          4  2  3  2  .288";
+    GameRecord none = recordWithLines({row});
+    readBattingRows(none, "x.box");
+    EXPECT_EQ(std::tuple(none.batterCount[kVisitors], none.batterCount[kHome]), std::tuple(1, 1));
+    GameRecord r = recordWithLines(
+        {"Riverton             AB  R  H BI   AVG    Harbor City          AB  R  H BI   AVG", row});
     r.battingHeaderLine = 1;
     readBattingRows(r, "x.box");
-    EXPECT_EQ(r.batterCount[kVisitors], 2);
-    EXPECT_EQ(r.batters[kHome][1].runsBattedIn, 2);
-    EXPECT_EQ(r.batters[kHome][1].average, 0.288f);
+    EXPECT_EQ(std::tuple(r.batterCount[kVisitors], r.batters[kHome][1].runsBattedIn,
+                         r.batters[kHome][1].average),
+              std::tuple(2, 2, 0.288f));
 }
 
 TEST(FullColumnRows, ReadEveryColumnAndRateAtOnce) {
@@ -101,27 +94,22 @@ TEST(FullColumnRows, ReadEveryColumnAndRateAtOnce) {
     r.firstFullHeaderLine = 1;
     r.secondFullHeaderLine = 6;
     readBattingRows(r, "x.box");
-    ASSERT_EQ(r.batterCount[kVisitors], 4);
-    ASSERT_EQ(r.batterCount[kHome], 3);
+    ASSERT_EQ(std::tuple(r.batterCount[kVisitors], r.batterCount[kHome]), std::tuple(4, 3));
     const Batter& pike = r.batters[kVisitors][1];
-    EXPECT_EQ(pike.batterName, "Ned Pike      cf");
-    EXPECT_EQ(pike.average, 0.301f);
+    EXPECT_EQ(std::tuple(pike.batterName, pike.average), std::tuple("Ned Pike      cf", 0.301f));
     EXPECT_FLOAT_EQ(pike.rating, 1.3432f);  // three singles in four at-bats
     EXPECT_FLOAT_EQ(r.batters[kVisitors][2].rating, -0.3872f);
     const Batter& brandt = r.batters[kVisitors][3];
-    EXPECT_EQ(brandt.runsBattedIn, 4);
-    EXPECT_EQ(brandt.doubles, 1);
-    EXPECT_EQ(brandt.triples, 1);
-    EXPECT_EQ(brandt.homeRuns, 1);
-    EXPECT_EQ(brandt.walks, 2);
-    EXPECT_EQ(brandt.seasonHomeRuns, 0);
+    EXPECT_EQ(std::tuple(brandt.runsBattedIn, brandt.doubles, brandt.triples, brandt.homeRuns,
+                         brandt.walks, brandt.seasonHomeRuns),
+              std::tuple(4, 1, 1, 1, 2, 0));
     // 0.16 x (2 x (3 + 1 + 2 + 3 + 2) + 3 - 0.605 x 2)
     EXPECT_FLOAT_EQ(brandt.rating, static_cast<float>(0.16 * (25 - 0.605 * 2)));
     EXPECT_EQ(r.batters[kHome][1].batterName, "Al Harlan     ss");
     // The home totals row has numbers in columns 43-60 but no name: a slot without a rating.
-    EXPECT_EQ(r.batters[kHome][2].batterName, "");
-    EXPECT_EQ(r.batters[kHome][2].atBats, 33);
-    EXPECT_EQ(r.batters[kHome][2].rating, 0.0f);
+    EXPECT_EQ(std::tuple(r.batters[kHome][2].batterName, r.batters[kHome][2].atBats,
+                         r.batters[kHome][2].rating),
+              std::tuple("", 33, 0.0f));
 }
 
 TEST(FullColumnRows, SingleHeaderGivesTheHomeTeamNoBatters) {
@@ -132,8 +120,7 @@ TEST(FullColumnRows, SingleHeaderGivesTheHomeTeamNoBatters) {
     r.fullColumn = true;
     r.firstFullHeaderLine = 1;
     readBattingRows(r, "x.box");
-    EXPECT_EQ(r.batterCount[kVisitors], 2);
-    EXPECT_EQ(r.batterCount[kHome], 1);
+    EXPECT_EQ(std::tuple(r.batterCount[kVisitors], r.batterCount[kHome]), std::tuple(2, 1));
 }
 
 TEST(FullColumnRows, FiftyOneRowsAreRefused) {
