@@ -2,6 +2,8 @@
 # Installs what is missing, builds into build/ and runs every test.
 #   ./test.sh            the tests
 #   ./test.sh sanitize   the tests again, built with AddressSanitizer and UBSan (build-sanitize/)
+#   ./test.sh fuzz SECONDS  each libFuzzer target of fuzz/ for SECONDS, built with clang
+#                        (installed when missing) into build-fuzz/
 #   ./test.sh windows    the core tests and quillbat-cli cross-built for Windows (build-windows/),
 #                        run under Wine and compared byte for byte with the Linux build
 set -euo pipefail
@@ -26,8 +28,11 @@ windows)
     configure_and_build build
     scripts/windows-check.sh build build-windows
     ;;
+fuzz)
+    fuzz/run_fuzzers.sh "${2:-}"
+    ;;
 *)
-    echo "usage: ./test.sh [sanitize|windows]" >&2
+    echo "usage: ./test.sh [sanitize|windows|fuzz SECONDS]" >&2
     exit 2
     ;;
 esac
