@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <map>
@@ -31,12 +30,6 @@ constexpr std::uint32_t kSeedsPerGame = 4;
 // The rarest categories (a multi-homer day with 80 RBI and 7 triples on the season) come up a
 // few times in a thousand games.
 constexpr std::uint32_t kCoverageGames = 2400;
-
-std::string shippedText(std::string_view fileName) {
-    std::ifstream in(std::string(QUILLBAT_SOURCE_DIR) + "/data/" + std::string(fileName),
-                     std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 struct GeneratedGame {
     std::string fileName;

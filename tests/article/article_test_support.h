@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <string_view>
@@ -64,6 +66,13 @@ class ScriptedRandom final : public RandomSource {
 // A draw that picks variant v of n.
 inline double pick(int v, int n) {
     return (v + 0.5) / n;
+}
+
+// The text of a phrase file shipped in data/; empty when it cannot be read.
+inline std::string shippedText(std::string_view fileName) {
+    std::ifstream in(std::string(QUILLBAT_SOURCE_DIR) + "/data/" + std::string(fileName),
+                     std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // An article being written from memory phrase files and a scripted random source.

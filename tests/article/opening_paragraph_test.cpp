@@ -29,12 +29,12 @@ TEST(GameType, LastTestThatHoldsWins) {
         int innings;
         const char* type;
     } cases[] = {
-        {3, 2, 9, "close"},    {1, 0, 9, "close"},    {2, 0, 9, "close"},  {5, 0, 9, "shutout"},
-        {12, 0, 9, "shutout"}, {0, 12, 9, "shutout"}, {12, 4, 9, "rout"},  {4, 11, 9, "rout"},
-        {4, 10, 9, "normal"},  {4, 8, 9, "double"},   {8, 4, 9, "normal"}, {10, 5, 9, "double"},
-        {14, 7, 9, "rout"},    {6, 3, 9, "normal"},   {3, 6, 9, "double"}, {2, 4, 9, "close"},
-        {3, 2, 10, "extra"},   {12, 0, 10, "extra"},  {3, 2, 8, "close"},  {5, 5, 9, "close"},
-        {8, 4, 9, "normal"},   {9, 4, 9, "normal"},   {6, 1, 9, "normal"}, {7, 0, 9, "shutout"},
+        {3, 2, 9, "close"},    {1, 0, 9, "close"},    {2, 0, 9, "close"},   {5, 0, 9, "shutout"},
+        {12, 0, 9, "shutout"}, {0, 12, 9, "shutout"}, {12, 4, 9, "rout"},   {4, 11, 9, "rout"},
+        {4, 10, 9, "normal"},  {4, 8, 9, "double"},   {8, 4, 9, "normal"},  {10, 5, 9, "double"},
+        {14, 7, 9, "rout"},    {6, 3, 9, "normal"},   {3, 6, 9, "double"},  {2, 4, 9, "close"},
+        {3, 2, 10, "extra"},   {12, 0, 10, "extra"},  {3, 2, 8, "close"},   {5, 5, 9, "close"},
+        {9, 4, 9, "normal"},   {6, 1, 9, "normal"},   {7, 0, 9, "shutout"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(gameType(static_cast<std::int16_t>(c.visitors), static_cast<std::int16_t>(c.home),

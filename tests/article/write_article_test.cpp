@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
+#include "article/phrase_catalog.h"
 #include "tests/article/article_test_support.h"
 
 namespace quillbat {
@@ -12,15 +13,12 @@ namespace {
 
 // The test phrase files under tests/article/phrases, read from disk once.
 void loadTestPhrases(MemoryPhraseSource& phrases) {
-    for (const char* name :
-         {"temperature.dat", "score.dat", "pitch_won.dat", "pitch_lost.dat", "pitch_save.dat",
-          "winner_1_batter.dat", "homerun.dat", "winner_2_batter.dat", "loser_1_batter.dat"}) {
+    for (const PhraseFileEntry& entry : phraseCatalog()) {
+        const std::string name(entry.fileName);
         std::ifstream in(std::string(QUILLBAT_SOURCE_DIR) + "/tests/article/phrases/" + name,
                          std::ios::binary);
         ASSERT_TRUE(in) << name;
-        std::ostringstream text;
-        text << in.rdbuf();
-        phrases.set(name, text.str());
+        phrases.set(name, std::string(std::istreambuf_iterator<char>(in), {}));
     }
 }
 
