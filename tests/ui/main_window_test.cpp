@@ -50,16 +50,32 @@ class MainWindowTest : public QObject {
         }
         QDir(folder_->path()).mkdir("league");
         const QString games = QUILLBAT_SOURCE_DIR "/tests/ui/boxscores/";
-        QVERIFY(QFile::copy(games + "home-wins.box", path("league/gm05.box")));
-        QVERIFY(QFile::copy(games + "visitors-win.box", path("league/won.box")));
-        QVERIFY(QFile::copy(games + "tie.box", path("league/tie.box")));
+        for (auto [from, to] :
+             {std::pair{"home-wins.box", "gm05.box"}, std::pair{"visitors-win.box", "won.box"},
+              std::pair{"tie.box", "tie.box"}}) {
+            QVERIFY(QFile::copy(games + from, path("league/") + to));
+        }
     }
     QString path(const QString& name) const { return folder_->filePath(name); }
-    MainWindow* newWindow() {
+    void newWindow() {
         window_ = std::make_unique<MainWindow>(folder_->path().toStdString(), dialogs_);
-        return window_.get();
     }
     QString label(const char* name) const { return window_->findChild<QLabel*>(name)->text(); }
+    // The texts of the named labels, each followed by "|".
+    QString labels(std::initializer_list<const char*> names) const {
+        QString texts;
+        for (const char* name : names) {
+            texts += label(name) + "|";
+        }
+        return texts;
+    }
+    static QStringList texts(const QList<QAction*>& actions) {
+        QStringList list;
+        for (QAction* action : actions) {
+            list << action->text();
+        }
+        return list;
+    }
     QColor colour(const char* name) const {
         return window_->findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
     }
@@ -94,22 +110,13 @@ class MainWindowTest : public QObject {
     void looksAsDesigned() {
         QCOMPARE(window_->windowTitle(), QString("Quillbat - Recapulator"));
         QCOMPARE(window_->centralWidget()->palette().color(QPalette::Window), QColor(0, 64, 0));
-        QStringList menu;
-        for (QAction* action : window_->menuBar()->actions()) {
-            menu << action->text();
-        }
-        QCOMPARE(menu, QStringList({"Default &Team", "Load &Boxscore", "&Help", "E&xit"}));
-        QStringList help;
-        for (QAction* action : window_->findChild<QMenu*>("mnuHelp")->actions()) {
-            help << action->text();
-        }
-        QCOMPARE(help, QStringList({"&About", "&Instructions"}));
-        QCOMPARE(label("lblBallpark"), QString("Welcome"));
-        QCOMPARE(label("lblVisitors"), QString("Visitors"));
-        QCOMPARE(label("lblHome"), QString("Home"));
-        QCOMPARE(label("lblHomeScore"), QString("0"));
-        QCOMPARE(label("lblInn"), QString());
-        QCOMPARE(label("lblRuns") + label("lblHits") + label("lblErrors"), QString("RHE"));
+        QCOMPARE(texts(window_->menuBar()->actions()),
+                 QStringList({"Default &Team", "Load &Boxscore", "&Help", "E&xit"}));
+        QCOMPARE(texts(window_->findChild<QMenu*>("mnuHelp")->actions()),
+                 QStringList({"&About", "&Instructions"}));
+        QCOMPARE(labels({"lblBallpark", "lblVisitors", "lblHome", "lblHomeScore", "lblInn",
+                         "lblRuns", "lblHits", "lblErrors"}),
+                 QString("Welcome|Visitors|Home|0||R|H|E|"));
         QCOMPARE(colour("lblVisitors"), kWhiteText);
         QCOMPARE(window_->findChild<QLabel*>("lblVisitors")->font().pointSizeF(), 27.75);
         QVERIFY(window_->findChild<QLabel*>("lblVisitors")->font().bold());
@@ -122,11 +129,11 @@ class MainWindowTest : public QObject {
                          "wish to edit it above, when finished, click the COPY TO CLIPBOARD "
                          "button to add it to the clipboard.  To save as a text file in the "
                          "league folder, click SAVE TO FILE."));
-        auto* copy = window_->findChild<QPushButton*>("cmdClipboard");
-        auto* save = window_->findChild<QPushButton*>("cmdSaveFile");
-        QCOMPARE(copy->text(), QString("Copy To Clipboard"));
-        QCOMPARE(save->text(), QString("Save To File"));
-        QVERIFY(copy->isEnabled() && save->isEnabled());
+        for (auto [name, text] : {std::pair{"cmdClipboard", "Copy To Clipboard"},
+                                  std::pair{"cmdSaveFile", "Save To File"}}) {
+            QCOMPARE(window_->findChild<QPushButton*>(name)->text(), QString(text));
+            QVERIFY(window_->findChild<QPushButton*>(name)->isEnabled());
+        }
     }
 
     void blocksAreCentredOnTheScreen() {
@@ -147,15 +154,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(dialogs_.messages, QStringList());
         QCOMPARE(dialogs_.filters, QStringList({"Boxscores (*.box) (*.box)"}));
         QCOMPARE(dialogs_.startFolders, QStringList({"c:\\"}));
-        QCOMPARE(label("lblVisitors"), QString("Riverton"));
-        QCOMPARE(label("lblHome"), QString("Harbor City"));
-        QCOMPARE(label("lblVisitorScore") + label("lblVisitorHits") + label("lblVisitorErrors"),
-                 QString("381"));
-        QCOMPARE(label("lblHomeScore") + label("lblHomeHits") + label("lblHomeErrors"),
-                 QString("590"));
-        QCOMPARE(label("lblInn"), QString(" "));
-        QCOMPARE(label("lblBallpark"), QString("Lakeside Park"));
-        QCOMPARE(label("lblDate"), QString("April 10, 1999"));
+        QCOMPARE(labels({"lblVisitors", "lblVisitorScore", "lblVisitorHits", "lblVisitorErrors",
+                         "lblHome", "lblHomeScore", "lblHomeHits", "lblHomeErrors", "lblInn",
+                         "lblBallpark", "lblDate"}),
+                 QString("Riverton|3|8|1|Harbor City|5|9|0| |Lakeside Park|April 10, 1999|"));
         expectTeamColours(kWhiteText, kYellowText);
         QString text = article()->toPlainText();
         QVERIFY2(text.startsWith("On April 10, 1999"), qPrintable(text));
@@ -165,21 +167,13 @@ class MainWindowTest : public QObject {
                  "\"" + QDir::toNativeSeparators(path("league")).toUtf8() + "\"\r\n");
     }
 
-    void nextLoadOpensInTheFolderJustRead() {
-        load("league/gm05.box");
-        newWindow();
-        load("");
-        QCOMPARE(dialogs_.startFolders.last(), QDir::toNativeSeparators(path("league")));
-    }
-
     void cancelChangesNothing() {
         load("league/gm05.box");
         QString clipboard = QApplication::clipboard()->text();
         QByteArray pathFile = fileBytes(path("path.dat"));
         load("");
         QCOMPARE(article()->toPlainText(), QString());
-        QCOMPARE(label("lblHome"), QString("Harbor City"));
-        QCOMPARE(label("lblHomeScore"), QString("5"));
+        QCOMPARE(labels({"lblHome", "lblHomeScore"}), QString("Harbor City|5|"));
         expectTeamColours(kWhiteText, kYellowText);
         QCOMPARE(QApplication::clipboard()->text(), clipboard);
         QCOMPARE(fileBytes(path("path.dat")), pathFile);
@@ -203,20 +197,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(QApplication::clipboard()->text(), QString("  My own words.  "));
     }
 
-    void saveWritesTheTrimmedTextBesideTheBoxscore() {
-        load("league/gm05.box");
-        article()->setPlainText("  The edited article.\nSecond line.  ");
-        window_->findChild<QPushButton*>("cmdSaveFile")->click();
-        QCOMPARE(fileBytes(path("league/gm05.txt")),
-                 QByteArray("The edited article.\r\nSecond line.\r\n"));
-        QCOMPARE(dialogs_.messages, QStringList());
-    }
-
-    void saveIgnoresFifteenCharacters() {
+    void saveWritesTheTrimmedTextOfSixteenCharactersOrMoreBesideTheBoxscore() {
         load("league/gm05.box");
         article()->setPlainText("123456789012345");
         window_->saveToFile();
         QVERIFY(!QFile::exists(path("league/gm05.txt")));
+        article()->setPlainText("  The edited article.\nSecond line.  ");
+        window_->findChild<QPushButton*>("cmdSaveFile")->click();
+        QCOMPARE(fileBytes(path("league/gm05.txt")),
+                 QByteArray("The edited article.\r\nSecond line.\r\n"));
         article()->setPlainText("1234567890123456");
         window_->saveToFile();
         QCOMPARE(fileBytes(path("league/gm05.txt")), QByteArray("1234567890123456\r\n"));
@@ -265,41 +254,44 @@ class MainWindowTest : public QObject {
         QCOMPARE(QApplication::clipboard()->text(), clipboard);
     }
 
-    void defaultTeamNarrowsTheDialog() {
-        dialogs_.texts << QString("5");
-        window_->chooseDefaultTeam();
-        QCOMPARE(dialogs_.asked.size(), 1);
-        QVERIFY(dialogs_.asked.first().startsWith(
-            "Default Team Number|Select a team ID number to pull up all home boxscores for that "
-            "team.  Set to -1"));
-        QVERIFY(dialogs_.asked.first().endsWith("|-1"));
-        QCOMPARE(fileBytes(path("team.dat")), QByteArray("5\r\n"));
-        load("");
-        QCOMPARE(dialogs_.filters.last(),
-                 QString("Boxscores (*.box) (*050.box *051.box *052.box)"));
-    }
-
+    // The team typed is kept in team.dat and narrows the next boxscore dialog; a cancel or a
+    // number out of range keeps the team before.
     void defaultTeamReadings_data() {
         QTest::addColumn<std::optional<QString>>("typed");
         QTest::addColumn<QByteArray>("teamFile");
+        QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("messages");
-        QTest::newRow("12") << std::optional<QString>("12") << QByteArray("12\r\n") << 0;
-        QTest::newRow("7.9") << std::optional<QString>("7.9") << QByteArray("7\r\n") << 0;
-        QTest::newRow("abc") << std::optional<QString>("abc") << QByteArray("0\r\n") << 0;
-        QTest::newRow("cancel") << std::optional<QString>() << QByteArray("3\r\n") << 0;
-        QTest::newRow("-5") << std::optional<QString>("-5") << QByteArray("3\r\n") << 1;
-        QTest::newRow("40000") << std::optional<QString>("40000") << QByteArray("3\r\n") << 1;
+        const QString third = "Boxscores (*.box) (*030.box *031.box *032.box)";
+        QTest::newRow("12") << std::optional<QString>("12") << QByteArray("12\r\n")
+                            << "Boxscores (*.box) (*120.box *121.box *122.box)" << 0;
+        QTest::newRow("7.9") << std::optional<QString>("7.9") << QByteArray("7\r\n")
+                             << "Boxscores (*.box) (*070.box *071.box *072.box)" << 0;
+        QTest::newRow("abc") << std::optional<QString>("abc") << QByteArray("0\r\n")
+                             << "Boxscores (*.box) (*000.box *001.box *002.box)" << 0;
+        QTest::newRow("-1") << std::optional<QString>("-1") << QByteArray("-1\r\n")
+                            << "Boxscores (*.box) (*.box)" << 0;
+        QTest::newRow("cancel") << std::optional<QString>() << QByteArray("3\r\n") << third << 0;
+        QTest::newRow("-5") << std::optional<QString>("-5") << QByteArray("3\r\n") << third << 1;
+        QTest::newRow("40000") << std::optional<QString>("40000") << QByteArray("3\r\n") << third
+                               << 1;
     }
     void defaultTeamReadings() {
         QFETCH(std::optional<QString>, typed);
         QFETCH(QByteArray, teamFile);
+        QFETCH(QString, filter);
         QFETCH(int, messages);
         dialogs_.texts << QString("3") << typed;
         window_->chooseDefaultTeam();
+        QVERIFY(dialogs_.asked.first().startsWith(
+            "Default Team Number|Select a team ID number to pull up all home boxscores for that "
+            "team.  Set to -1"));
+        QVERIFY(dialogs_.asked.first().endsWith("|-1"));
         window_->chooseDefaultTeam();
         QVERIFY(dialogs_.asked.last().endsWith("|3"));
         QCOMPARE(fileBytes(path("team.dat")), teamFile);
         QCOMPARE(dialogs_.messages.size(), messages);
+        load("");
+        QCOMPARE(dialogs_.filters.last(), filter);
     }
 
     void settingsAreReadWhenTheWindowLoads() {
