@@ -76,8 +76,9 @@ TEST(Notes, SmithAndJones) {
     completeBatterStatistics(r);
     const Batter& smith = slot(r, kVisitors, 1);
     EXPECT_EQ(std::tuple(smith.doubles, smith.seasonDoubles, smith.runsBattedIn,
-                         smith.seasonRunsBattedIn, smith.rating),
-              std::tuple(2, 15, 2, 40, 1.4064f));
+                         smith.seasonRunsBattedIn),
+              std::tuple(2, 15, 2, 40));
+    EXPECT_FLOAT_EQ(smith.rating, 1.4064f);
     const Batter& jones = slot(r, kVisitors, 2);
     EXPECT_EQ(std::tuple(jones.doubles, jones.seasonDoubles), std::tuple(1, 3));
     EXPECT_FLOAT_EQ(jones.rating, 0.6064f);
