@@ -22,10 +22,11 @@ GameRecord readLines(const Lines& lines, const std::string& name = "ex.box") {
     return readBoxscore(std::string_view(joinLines(lines)), name);
 }
 
-// The reader's answer to a stream: the refusal's text, or "accepted: N innings".
-std::string answerTo(std::istream& in) {
+// The reader's answer to a text or a stream: the refusal's text, or "accepted: N innings".
+template <typename Input>
+std::string readingAnswer(Input&& input) {
     try {
-        return "accepted: " + std::to_string(readBoxscore(in, "ex.box").innings) + " innings";
+        return "accepted: " + std::to_string(readBoxscore(input, "ex.box").innings) + " innings";
     } catch (const InputError& refused) {
         return refused.what();
     }
@@ -33,17 +34,10 @@ std::string answerTo(std::istream& in) {
 
 // The reader's answer to a text; reading it as a stream must give the same answer.
 std::string answerTo(const std::string& text) {
-    std::string fromText;
-    try {
-        fromText =
-            "accepted: " + std::to_string(readBoxscore(std::string_view(text), "ex.box").innings) +
-            " innings";
-    } catch (const InputError& refused) {
-        fromText = refused.what();
-    }
     std::istringstream in(text);
-    EXPECT_EQ(answerTo(in), fromText);
-    return fromText;
+    const std::string answer = readingAnswer(std::string_view(text));
+    EXPECT_EQ(readingAnswer(in), answer);
+    return answer;
 }
 
 std::string answerTo(const Lines& lines) {
@@ -249,11 +243,11 @@ class EndlessText : public std::streambuf {
 TEST(BadInput, EndlessStreamsAreReadOnlyUpToTheLimits) {
     EndlessText shortLines("1234567890123456789012345678901234567890\r\n");
     std::istream lines(&shortLines);
-    EXPECT_EQ(answerTo(lines), "ex.box: has more than 200 lines before its end");
+    EXPECT_EQ(readingAnswer(lines), "ex.box: has more than 200 lines before its end");
     EXPECT_EQ(shortLines.consumed(), 200 * 42);
     EndlessText oneLine("abcdefghij");
     std::istream line(&oneLine);
-    EXPECT_EQ(answerTo(line), "ex.box: line 1 is longer than 1000000 characters");
+    EXPECT_EQ(readingAnswer(line), "ex.box: line 1 is longer than 1000000 characters");
     EXPECT_EQ(oneLine.consumed(), static_cast<long long>(kMaxLineLength) + 1);
 }
 
