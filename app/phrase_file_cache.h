@@ -18,7 +18,8 @@ namespace quillbat {
 // previous one keeps its time. Until then every load reads the file and compares its bytes with
 // the cached ones, parsing again only when they differ. Past the margin, any later edit carries
 // a later time, so the size adds nothing and is not looked at: each look costs a call to the
-// file system, and a batch makes one per phrase.
+// file system, and a batch makes one per phrase. Only a time set back by hand to the very value
+// it had (a copy that keeps times, of another version saved in the same tick) goes unseen.
 class PhraseFileCache {
   public:
     static constexpr std::chrono::seconds kSameTickMargin{3};
