@@ -27,8 +27,7 @@ TEST(StarCategory, FirstRowThatHolds) {
     // clang-format off
     const struct {
         Batter batter;
-        const char* firstStar;
-        const char* otherStar;
+        std::string_view firstStar, otherStar;
     } cases[] = {
         {line(4, 1, 1, 1, 4), "cycle", "cycle"},      {line(3, 1, 1, 1, 4), "Hits234", "Hits234"},
         {line(1, 1, 1, 1, 4), "Hits234", "Hits234"},  {line(3, 0, 1, 2, 4), "HRs", "HRs"},

@@ -12,7 +12,7 @@ namespace {
 TEST(LoserRecordCategory, FirstRowThatHolds) {
     const struct {
         std::int16_t wins, losses;
-        const char* category;
+        std::string_view category;
     } cases[] = {
         {12, 5, "gap"},   {11, 5, "gap"},   {10, 5, "normal"}, {3, 10, "dismal"},
         {3, 9, "dismal"}, {3, 8, "falls"},  {4, 5, "below"},   {3, 4, "normal"},

@@ -10,7 +10,7 @@ namespace {
 TEST(TemperatureCategory, FirstBandThatHoldsWithNearMisses) {
     const struct {
         double degrees;
-        const char* category;
+        std::string_view category;
     } cases[] = {
         {-99, "none"},  {-98.9, "cold"},  {-99.1, "cold"},   {100, "100"},     {130, "100"},
         {99.9, "hot"},  {99.5, "hot"},    {95, "hot"},       {94.9, "normal"}, {94, "normal"},
@@ -24,10 +24,8 @@ TEST(TemperatureCategory, FirstBandThatHoldsWithNearMisses) {
 
 TEST(GameType, LastTestThatHoldsWins) {
     const struct {
-        int visitors;
-        int home;
-        int innings;
-        const char* type;
+        std::int16_t visitors, home, innings;
+        std::string_view type;
     } cases[] = {
         {3, 2, 9, "close"},    {1, 0, 9, "close"},    {2, 0, 9, "close"},   {5, 0, 9, "shutout"},
         {12, 0, 9, "shutout"}, {0, 12, 9, "shutout"}, {12, 4, 9, "rout"},   {4, 11, 9, "rout"},
@@ -37,9 +35,7 @@ TEST(GameType, LastTestThatHoldsWins) {
         {9, 4, 9, "normal"},   {6, 1, 9, "normal"},   {7, 0, 9, "shutout"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(gameType(static_cast<std::int16_t>(c.visitors), static_cast<std::int16_t>(c.home),
-                           static_cast<std::int16_t>(c.innings)),
-                  c.type)
+        EXPECT_EQ(gameType(c.visitors, c.home, c.innings), c.type)
             << c.visitors << "-" << c.home << " in " << c.innings;
     }
 }

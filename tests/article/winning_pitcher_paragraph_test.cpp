@@ -11,7 +11,7 @@ TEST(WinnerRecordCategory, FirstRowThatHolds) {
     const struct {
         std::int16_t wins;
         std::int16_t losses;
-        const char* category;
+        std::string_view category;
     } cases[] = {
         {20, 3, "twenty"}, {20, 25, "twenty"}, {19, 3, "great"},  {15, 4, "great"},
         {15, 5, "gap"},    {12, 6, "gap"},     {12, 7, "raises"}, {2, 13, "dismal"},
@@ -39,7 +39,7 @@ TEST(InningsValue, LastDigitCountsThirds) {
 TEST(EraAdjective, BandsWithTheirExactBounds) {
     const struct {
         double from, to;
-        const char* adjective;
+        std::string_view adjective;
     } bands[] = {
         {0.0, 0.99, "a microscopic "},
         {1.0, 1.24999, "a miniscule "},
