@@ -11,8 +11,7 @@ namespace {
 
 struct Row {
     std::string name;
-    int atBats;
-    int hits;
+    std::int16_t atBats, hits;
 };
 
 // A side-by-side record with the visitors' batters `rows`, the home batters `homeRows`, and
@@ -25,11 +24,8 @@ GameRecord notesRecord(const std::vector<Row>& rows, const std::vector<std::stri
     record.weatherLine = static_cast<std::int16_t>(notes.size());
     auto fill = [&](int team, const std::vector<Row>& batters) {
         for (const Row& row : batters) {
-            Batter& batter =
-                record.batters[team][static_cast<std::size_t>(record.batterCount[team]++)];
-            batter.batterName = row.name;
-            batter.atBats = static_cast<std::int16_t>(row.atBats);
-            batter.batterHits = static_cast<std::int16_t>(row.hits);
+            record.batters[team][static_cast<std::size_t>(record.batterCount[team]++)] =
+                Batter{.batterName = row.name, .atBats = row.atBats, .batterHits = row.hits};
         }
     };
     fill(kVisitors, rows);
@@ -44,7 +40,7 @@ const Batter& slot(const GameRecord& record, int team, int number) {
 
 TEST(Rating, FollowsTheFormula) {
     const struct {
-        int atBats, hits, doubles, triples, homeRuns, walks;
+        std::int16_t atBats, hits, doubles, triples, homeRuns, walks;
         float rating;
     } cases[] = {
         {4, 2, 2, 0, 0, 0, 1.4064f},
@@ -58,13 +54,13 @@ TEST(Rating, FollowsTheFormula) {
         {-32768, 32767, 0, 0, 32767, 0, static_cast<float>(0.16 * (32767 - 0.605 * -32768))},
     };
     for (const auto& c : cases) {
-        Batter batter;
-        batter.atBats = static_cast<std::int16_t>(c.atBats);
-        batter.batterHits = static_cast<std::int16_t>(c.hits);
-        batter.doubles = static_cast<std::int16_t>(c.doubles);
-        batter.triples = static_cast<std::int16_t>(c.triples);
-        batter.homeRuns = static_cast<std::int16_t>(c.homeRuns);
-        batter.walks = static_cast<std::int16_t>(c.walks);
+        Batter batter{.batterName = "",
+                      .atBats = c.atBats,
+                      .batterHits = c.hits,
+                      .doubles = c.doubles,
+                      .triples = c.triples,
+                      .homeRuns = c.homeRuns,
+                      .walks = c.walks};
         rateBatter(batter);
         EXPECT_FLOAT_EQ(batter.rating, c.rating) << c.atBats << " " << c.hits;
     }
