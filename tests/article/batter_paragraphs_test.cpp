@@ -92,6 +92,7 @@ TEST(FormatAverage, ThreeDecimalsWithoutLeadingZero) {
 class BatterParagraphs : public testing::Test, public ArticleFixture {
   protected:
     BatterParagraphs() {
+        std::string winner1, winner2, loser1;
         for (const char* category :
              {"cycle", "HRs", "Hits234", "Hits34", "Hits24", "Hits23RBI", "Hits23", "Hits4",
               "Hits3RBI", "Hits3", "Hits2RBI", "Hits2", "RBI", "oneHR", "none", "normal"}) {
@@ -121,7 +122,6 @@ class BatterParagraphs : public testing::Test, public ArticleFixture {
         EXPECT_TRUE(random.exhausted()) << "fewer draws than scripted";
         return text();
     }
-    std::string winner1, winner2, loser1;
     GameRecord record;
 };
 
