@@ -11,7 +11,7 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec ./build/quillbat
 fi
 
-example=examples/riverton-at-harbor-city.box
+example=examples/2026081904801.box
 echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the desktop program needs one."
 echo "Instead, the command-line tool on $example."
 echo "Game record of $example:"
