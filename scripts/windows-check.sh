@@ -23,8 +23,8 @@ wineserver=/usr/lib/wine/wineserver64
 # install Mono or Gecko, no noise. UTF-8 so that non-ASCII arguments reach Windows intact.
 export WINEPREFIX="$windows_build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
-mkdir -p "$windows_build"
 [ -f "$WINEPREFIX/system.reg" ] || echo "Preparing a Wine installation in $WINEPREFIX ..."
+mkdir -p "$WINEPREFIX"
 # One Wine server and one set of Wine's own services for the whole run, started here with
 # nothing attached: services started by the first test would hold CTest's output pipe open,
 # and CTest would wait for it forever.
