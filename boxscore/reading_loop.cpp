@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdint>
 
 #include "boxscore/field_reading.h"
 #include "boxscore/game_date.h"
@@ -43,11 +44,20 @@ constexpr std::array<std::string_view, kMarkerCount> kMarkers = {
     "3B-",
     "HR-"};
 
-// For every byte, the markers that begin with it.
-constexpr std::array<unsigned, 256> kMarkersByFirstByte = [] {
-    std::array<unsigned, 256> table{};
+// For every pair of bytes, the markers of two or more bytes that begin with it. A table of
+// first bytes alone sends frequent digits and letters to a comparison at almost every byte.
+constexpr std::size_t pairIndex(char first, char second) {
+    return static_cast<std::size_t>(static_cast<unsigned char>(first)) << 8 |
+           static_cast<unsigned char>(second);
+}
+static_assert(kMarkerCount <= 16, "a marker set must fit in 16 bits");
+constexpr std::array<std::uint16_t, 65536> kMarkersByFirstPair = [] {
+    std::array<std::uint16_t, 65536> table{};
     for (unsigned marker = 0; marker < kMarkerCount; ++marker) {
-        table[static_cast<unsigned char>(kMarkers[marker].front())] |= 1u << marker;
+        if (kMarkers[marker].size() >= 2) {
+            table[pairIndex(kMarkers[marker][0], kMarkers[marker][1])] |=
+                static_cast<std::uint16_t>(1u << marker);
+        }
     }
     return table;
 }();
@@ -56,17 +66,15 @@ constexpr std::array<unsigned, 256> kMarkersByFirstByte = [] {
 class MarkersFound {
   public:
     explicit MarkersFound(std::string_view line) {
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            unsigned candidates = kMarkersByFirstByte[static_cast<unsigned char>(line[i])] & ~bits_;
+        if (line.find('\f') != npos) {
+            bits_ |= 1u << kFormFeed;
+        }
+        for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+            unsigned candidates = kMarkersByFirstPair[pairIndex(line[i], line[i + 1])] & ~bits_;
             while (candidates != 0) {
                 auto marker = static_cast<unsigned>(std::countr_zero(candidates));
                 candidates &= candidates - 1;
-                std::string_view text = kMarkers[marker];
-                // Digits and small letters are frequent first bytes: test the second byte
-                // before comparing the whole marker.
-                bool secondMatches =
-                    text.size() == 1 || (i + 1 < line.size() && line[i + 1] == text[1]);
-                if (secondMatches && line.substr(i).starts_with(text)) {
+                if (line.substr(i).starts_with(kMarkers[marker])) {
                     bits_ |= 1u << marker;
                 }
             }
