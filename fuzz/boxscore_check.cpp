@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/record_json.h"
 #include "article/article_context.h"
 #include "article/article_sink.h"
 #include "article/random_source.h"
@@ -17,9 +18,11 @@ namespace {
 
 const std::string kFileName = "gm051.box";
 
-// The article of a record or the refusal of its boxscore, whichever the reading gave.
+// The game record as JSON and its article, or the refusal of the boxscore, whichever the
+// reading gave.
 struct Outcome {
     std::optional<std::string> article;
+    std::string record;
     std::string refusal;
 };
 
@@ -39,9 +42,10 @@ std::string articleOf(const GameRecord& record, PhraseSource& phrases) {
 template <typename Read>
 Outcome outcomeOf(Read read, PhraseSource& phrases) {
     try {
-        return {articleOf(read(), phrases), {}};
+        const GameRecord record = read();
+        return {articleOf(record, phrases), recordToJson(record), {}};
     } catch (const InputError& error) {
-        return {std::nullopt, error.what()};
+        return {std::nullopt, {}, error.what()};
     }
 }
 
@@ -64,6 +68,9 @@ void checkBoxscoreInput(std::string_view input, PhraseSource& phrases) {
     if (fromText.refusal != fromStream.refusal) {
         throw FuzzCheckFailure("the readings were refused for different reasons: \"" +
                                fromText.refusal + "\" and \"" + fromStream.refusal + "\"");
+    }
+    if (fromText.record != fromStream.record) {
+        throw FuzzCheckFailure("the two readings give different records");
     }
     if (fromText.article != fromStream.article) {
         throw FuzzCheckFailure("the records of the two readings give different articles");
