@@ -132,6 +132,6 @@ for folder in "League" "Liga Española" "Ōsaka 大阪"; do
     same_file "--save text of the article" "$work/expected.txt" "$work/linux-save/$folder/gm05.txt"
 done
 
-echo "Windows against Linux: $passed passed, $failed failed"
+echo "Windows: $passed passed, $failed failed"
 [ "$tests_status" -eq 0 ] || echo "The tests of the Windows build failed (see above)."
 [ "$failed" -eq 0 ] && [ "$tests_status" -eq 0 ]
