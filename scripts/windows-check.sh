@@ -125,9 +125,10 @@ for folder in "League" "Liga Española" "Ōsaka 大阪"; do
     mkdir -p "$drive_c/$folder" "$work/linux-save/$folder"
     cp "${boxscores[0]}" "$drive_c/$folder/gm05.box"
     cp "${boxscores[0]}" "$work/linux-save/$folder/gm05.box"
-    "$linux_cli" --seed 5 --save "$work/linux-save/$folder/gm05.box" >"$work/linux.out"
+    "$linux_cli" --seed 5 --save "$work/linux-save/$folder/gm05.box" >"$work/linux.out" || true
     "$wine" "$windows_cli" --seed 5 --save "C:\\$folder\\gm05.box" >"$work/windows.out" || true
     same_file "--save in C:\\$folder" "$work/linux-save/$folder/gm05.txt" "$drive_c/$folder/gm05.txt"
+    same_file "--save article on standard output" "$work/linux.out" "$work/windows.out"
     sed -e 's/^ *//' -e 's/ *$//' "$work/linux.out" | sed 's/$/\r/' >"$work/expected.txt"
     same_file "--save text of the article" "$work/expected.txt" "$work/linux-save/$folder/gm05.txt"
 done
