@@ -18,7 +18,8 @@ fs::path programFolder() {
 #ifdef _WIN32
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) {
             return fs::current_path();
         }
@@ -92,7 +93,8 @@ fs::path temporarySibling(const fs::path& path) {
 
 void renameOver(const fs::path& from, const fs::path& to) {
 #ifdef _WIN32
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         std::error_code why(static_cast<int>(GetLastError()), std::system_category());
         throw std::system_error(why);
     }

@@ -12,7 +12,7 @@ namespace quillbat {
 
 // A file that could not be written. what() names the file and the system's reason.
 class FileWriteError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -45,7 +45,7 @@ struct ScoreboardValues {
 ScoreboardValues scoreboardValues(const GameRecord& record);
 
 class BoxscoreChooser {
-public:
+  public:
     virtual ~BoxscoreChooser() = default;
     // Shows the Open dialog with the filter text (description, " | ", patterns) and the start
     // folder; returns the chosen file's full name in UTF-8, or an empty text on cancel.
@@ -54,20 +54,20 @@ public:
 };
 
 class Scoreboard {
-public:
+  public:
     virtual ~Scoreboard() = default;
     virtual void show(const ScoreboardValues& values) = 0;
 };
 
 // The article text box: the load empties it, then the writers append to it.
 class ArticleBox : public ArticleSink {
-public:
+  public:
     virtual void clear() = 0;
     virtual std::string text() const = 0;
 };
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void setText(const std::string& text) = 0;
 };
@@ -75,7 +75,7 @@ public:
 // The settings the load reads and writes: the default team narrows the dialog, the remembered
 // folder is where it opens.
 class RememberedSettings {
-public:
+  public:
     virtual ~RememberedSettings() = default;
     virtual std::int16_t defaultTeam() const = 0;
     virtual std::string folder() const = 0;

@@ -22,7 +22,7 @@ struct PhraseFile {
 // Gives the phrase files by their bare names ("score.dat"). Every call reflects the file as it
 // is now on disk, so an edited phrase file takes effect at the next phrase drawn from it.
 class PhraseSource {
-public:
+  public:
     virtual ~PhraseSource() = default;
     // Throws InputError naming the file (and the line) when it is missing, unreadable or
     // malformed. The reference stays valid until the next call.

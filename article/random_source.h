@@ -7,7 +7,7 @@ namespace quillbat {
 
 // Uniform numbers in [0, 1) for every random choice of an article.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual double next() = 0;
 };
@@ -15,11 +15,11 @@ public:
 // The article's generator: the standard 32-bit Mersenne Twister, one output per draw,
 // divided by 2^32. The same seed gives the same draws on every machine.
 class MersenneRandom final : public RandomSource {
-public:
+  public:
     explicit MersenneRandom(std::uint32_t seed) : engine_(seed) {}
     double next() override { return static_cast<double>(engine_()) / 4294967296.0; }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

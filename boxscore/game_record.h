@@ -23,7 +23,7 @@ inline constexpr int kMaxInnings = 40;
 // One value per team, addressed by team index 1 (visitors) or 2 (home).
 template <typename T>
 class PerTeam {
-public:
+  public:
     T& operator[](int team) {
         assert(team == kVisitors || team == kHome);
         return values_[static_cast<std::size_t>(team - 1)];
@@ -34,7 +34,7 @@ public:
     }
     bool operator==(const PerTeam&) const = default;
 
-private:
+  private:
     std::array<T, 2> values_{};
 };
 
@@ -134,7 +134,7 @@ struct GameRecord {
     }
     int lineCount() const { return static_cast<int>(lines.size()) - 1; }
 
-private:
+  private:
     static PerTeam<std::int16_t> oneEach(std::int16_t value) {
         PerTeam<std::int16_t> both;
         both[kVisitors] = value;
