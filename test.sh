@@ -4,6 +4,7 @@
 #   ./test.sh sanitize   the tests again, built with AddressSanitizer and UBSan (build-sanitize/)
 #   ./test.sh fuzz SECONDS  each libFuzzer target of fuzz/ for SECONDS, built with clang
 #                        (installed when missing) into build-fuzz/
+#   ./test.sh format     checks that every C++ source is formatted with .clang-format
 #   ./test.sh windows    the core tests and quillbat-cli cross-built for Windows (build-windows/),
 #                        run under Wine and compared byte for byte with the Linux build
 set -euo pipefail
@@ -28,11 +29,16 @@ windows)
     configure_and_build build
     scripts/windows-check.sh build build-windows
     ;;
+format)
+    ensure_packages clang-format
+    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+    echo "Every C++ source is formatted."
+    ;;
 fuzz)
     fuzz/run_fuzzers.sh "${2:-}"
     ;;
 *)
-    echo "usage: ./test.sh [sanitize|windows|fuzz SECONDS]" >&2
+    echo "usage: ./test.sh [sanitize|format|windows|fuzz SECONDS]" >&2
     exit 2
     ;;
 esac
