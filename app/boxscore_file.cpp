@@ -8,13 +8,13 @@
 
 namespace quillbat {
 
-GameRecord readBoxscoreFile(const std::string& utf8Path) {
+BoxscoreReading readBoxscoreFile(const std::string& utf8Path) {
     std::ifstream in = openForReading(pathFromUtf8(utf8Path), utf8Path);
-    GameRecord record = readBoxscore(in, utf8Path);
+    BoxscoreReading reading = readBoxscore(in, utf8Path);
     if (in.bad()) {
         throw InputError(utf8Path, "cannot be read");
     }
-    return record;
+    return reading;
 }
 
 }  // namespace quillbat

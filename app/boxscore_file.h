@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "boxscore/game_record.h"
+#include "boxscore/boxscore_reader.h"
 
 namespace quillbat {
 
@@ -10,6 +10,6 @@ namespace quillbat {
 // dialog give it) into a complete game record (see readBoxscore). Reads no further into the
 // file than the game's form feed, or line 201 of a file without one. Throws InputError naming
 // utf8Path as given when the file cannot be opened or read (missing, a folder) or is refused.
-GameRecord readBoxscoreFile(const std::string& utf8Path);
+BoxscoreReading readBoxscoreFile(const std::string& utf8Path);
 
 }  // namespace quillbat

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "boxscore/field_reading.h"
-
 namespace quillbat {
 namespace {
 
@@ -18,33 +16,17 @@ std::string twoDigitTeam(std::int16_t team) {
 
 }  // namespace
 
-std::string boxscoreFilter(std::int16_t defaultTeam) {
+BoxscoreFilter boxscoreFilter(std::int16_t defaultTeam) {
+    BoxscoreFilter filter{"Boxscores (*.box)", {}};
     if (defaultTeam == kAllTeams) {
-        return "Boxscores (*.box) | *.box";
+        filter.patterns = {"*.box"};
+        return filter;
     }
-    std::string tt = twoDigitTeam(defaultTeam);
-    return "Boxscores (*.box) | *" + tt + "0.box;*" + tt + "1.box;*" + tt + "2.box";
-}
-
-FilterParts splitFilter(std::string_view filterText) {
-    FilterParts parts;
-    std::size_t bar = filterText.find('|');
-    parts.description = trimBlanks(filterText.substr(0, bar));
-    if (bar == std::string_view::npos) {
-        return parts;
+    const std::string tt = twoDigitTeam(defaultTeam);
+    for (const char* game : {"0", "1", "2"}) {
+        filter.patterns.push_back("*" + tt + game + ".box");
     }
-    std::string_view rest = filterText.substr(bar + 1);
-    while (true) {
-        std::size_t semicolon = rest.find(';');
-        std::string_view pattern = trimBlanks(rest.substr(0, semicolon));
-        if (!pattern.empty()) {
-            parts.patterns.emplace_back(pattern);
-        }
-        if (semicolon == std::string_view::npos) {
-            return parts;
-        }
-        rest.remove_prefix(semicolon + 1);
-    }
+    return filter;
 }
 
 }  // namespace quillbat

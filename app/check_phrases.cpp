@@ -8,7 +8,7 @@
 namespace quillbat {
 
 int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
-    FolderPhraseSource phrases(folder);
+    FolderPhraseSource phrases(folder, systemEnv());
     std::vector<PhraseProblem> problems = checkPhraseFiles(phrases);
     for (const PhraseProblem& problem : problems) {
         out << formatPhraseProblem(problem) << '\n';

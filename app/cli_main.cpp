@@ -7,6 +7,7 @@
 #include "app/check_phrases.h"
 #include "app/cli_run.h"
 #include "app/console.h"
+#include "app/env.h"
 #include "app/file_system.h"
 
 int main(int argc, char** argv) {
@@ -57,5 +58,5 @@ int main(int argc, char** argv) {
     if (check->count() > 0) {
         return quillbat::checkPhraseFolder(options.dataFolder, std::cout);
     }
-    return quillbat::runCli(options, std::cout, std::cerr);
+    return quillbat::runCli(options, quillbat::systemEnv(), std::cout, std::cerr);
 }

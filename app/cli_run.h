@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/env.h"
+
 // What quillbat-cli does once its options are read: articles or game records of boxscores.
 namespace quillbat {
 
@@ -24,7 +26,7 @@ struct CliOptions {
 // reads no phrase file) followed by "\n" to out, the bytes unchanged. A refused boxscore, a
 // phrase-file error or an article that cannot be saved writes one line naming the file and the
 // reason to err and nothing to out for that boxscore, and the run goes on with the next one.
-// Returns 0 when every boxscore was written, otherwise 1.
-int runCli(const CliOptions& options, std::ostream& out, std::ostream& err);
+// Articles are saved through env. Returns 0 when every boxscore was written, otherwise 1.
+int runCli(const CliOptions& options, Env& env, std::ostream& out, std::ostream& err);
 
 }  // namespace quillbat

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/file_system.h"
+#include "app/settings.h"
 #include "boxscore/field_reading.h"
 
 namespace quillbat {
@@ -19,22 +19,6 @@ DefaultTeamReading readDefaultTeam(const std::optional<std::string>& typed, std:
                     std::to_string(current) + "."};
     }
     return {static_cast<std::int16_t>(team), {}};
-}
-
-std::string runDefaultTeamCommand(TextInputBox& inputBox, Settings& settings) {
-    std::optional<std::string> typed =
-        inputBox.ask(kDefaultTeamTitle, kDefaultTeamPrompt, std::to_string(settings.defaultTeam()));
-    DefaultTeamReading reading = readDefaultTeam(typed, settings.defaultTeam());
-    std::string message = reading.message;
-    try {
-        settings.setDefaultTeam(reading.team);
-    } catch (const FileWriteError& error) {
-        if (!message.empty()) {
-            message += "\n";
-        }
-        message += std::string(error.what()) + ". The default team holds until the program ends.";
-    }
-    return message;
 }
 
 }  // namespace quillbat

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/settings.h"
+#include "app/boxscore_filter.h"
 
 // The Default Team command: the user types the DMB game's ID of a team whose home boxscores
 // the Open dialog then lists, or -1 for every boxscore.
@@ -26,19 +26,5 @@ struct DefaultTeamReading {
 // rounded down (12 gives 12, 7.9 gives 7, abc gives 0). An empty text or a cancel keeps
 // current. A number outside -1..32767 is refused with a message and current is kept.
 DefaultTeamReading readDefaultTeam(const std::optional<std::string>& typed, std::int16_t current);
-
-// The one-line text input box the command asks in.
-class TextInputBox {
-  public:
-    virtual ~TextInputBox() = default;
-    // Returns the typed text (UTF-8), or nothing when the user cancelled.
-    virtual std::optional<std::string> ask(const std::string& title, const std::string& prompt,
-                                           const std::string& preset) = 0;
-};
-
-// Runs the command: asks with the current number as preset, sets the number read and rewrites
-// team.dat in every case (also on a cancel or a refused number). Returns the message to show
-// (a refused number, a team.dat that cannot be written), or an empty text.
-std::string runDefaultTeamCommand(TextInputBox& inputBox, Settings& settings);
 
 }  // namespace quillbat

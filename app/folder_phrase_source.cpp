@@ -6,7 +6,8 @@
 
 namespace quillbat {
 
-FolderPhraseSource::FolderPhraseSource(std::filesystem::path folder) : folder_(std::move(folder)) {}
+FolderPhraseSource::FolderPhraseSource(std::filesystem::path folder, Env& env)
+    : folder_(std::move(folder)), cache_(env) {}
 
 const PhraseFile& FolderPhraseSource::load(std::string_view fileName) {
     const std::filesystem::path path = folder_ / pathFromUtf8(fileName);

@@ -13,7 +13,8 @@ namespace quillbat {
 // name the file by its full path ("/opt/quillbat/score.dat: line 4: ...").
 class FolderPhraseSource final : public PhraseSource {
   public:
-    explicit FolderPhraseSource(std::filesystem::path folder);
+    // The phrase files of folder, their modification times and the time asked of env.
+    FolderPhraseSource(std::filesystem::path folder, Env& env);
 
     // Throws InputError when the file is missing, unreadable or malformed. The reference stays
     // valid until the next load of the same file.

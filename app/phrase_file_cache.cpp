@@ -1,6 +1,5 @@
 #include "app/phrase_file_cache.h"
 
-#include <system_error>
 #include <utility>
 
 #include "app/file_system.h"
@@ -13,13 +12,12 @@ namespace fs = std::filesystem;
 const PhraseFile& PhraseFileCache::load(const fs::path& path, const std::string& displayName) {
     // Taken before the file is looked at, so that an edit made after the reading below carries
     // a later time than this.
-    const fs::file_time_type now = fs::file_time_type::clock::now();
-    std::error_code timeError;
-    const fs::file_time_type modified = fs::last_write_time(path, timeError);
+    const fs::file_time_type now = env_.now();
+    const std::optional<fs::file_time_type> modified = env_.modifiedTime(path);
 
     auto found = entries_.find(path);
-    if (!timeError && found != entries_.end() && found->second.modified == modified &&
-        modified < found->second.readAt - kSameTickMargin) {
+    if (modified && found != entries_.end() && found->second.modified == modified &&
+        *modified < found->second.readAt - kSameTickMargin) {
         return found->second.parsed;
     }
     try {

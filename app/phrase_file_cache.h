@@ -3,8 +3,10 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
+#include "app/env.h"
 #include "article/phrase_source.h"
 
 namespace quillbat {
@@ -24,6 +26,9 @@ class PhraseFileCache {
   public:
     static constexpr std::chrono::seconds kSameTickMargin{3};
 
+    // A cache that asks env for the time and the files' modification times.
+    explicit PhraseFileCache(Env& env) : env_(env) {}
+
     // The parsed phrase file at path, its errors naming displayName. Throws InputError when it
     // cannot be read or is malformed; the path's cached file is dropped then, so the next load
     // reads it again. The reference stays valid until the next load of the same path.
@@ -31,12 +36,13 @@ class PhraseFileCache {
 
   private:
     struct Entry {
-        std::filesystem::file_time_type modified;
+        std::optional<std::filesystem::file_time_type> modified;
         std::filesystem::file_time_type readAt;
         std::string bytes;
         PhraseFile parsed;
     };
 
+    Env& env_;
     std::map<std::filesystem::path, Entry> entries_;
 };
 

@@ -57,24 +57,35 @@ Json batterJson(const Batter& batter) {
 
 Json teamBatters(const GameRecord& record, int team) {
     Json batters = Json::array();
-    for (int slot = 1; slot < record.batterCount[team] && slot <= kMaxBatters; ++slot) {
-        batters.push_back(batterJson(record.batters[team][static_cast<std::size_t>(slot)]));
+    for (const Batter& batter : record.batters[team]) {
+        batters.push_back(batterJson(batter));
     }
     return batters;
 }
 
 Json teamInningRuns(const GameRecord& record, int team) {
     Json runs = Json::array();
+    const std::vector<std::int16_t>& read = record.inningRuns[team];
     int innings = std::clamp<int>(record.innings, 0, kMaxInnings);
-    for (int inning = 1; inning <= innings; ++inning) {
-        runs.push_back(record.inningRuns[team][static_cast<std::size_t>(inning)]);
+    for (std::size_t inning = 0; inning < static_cast<std::size_t>(innings); ++inning) {
+        runs.push_back(inning < read.size() ? read[inning] : 0);
     }
     return runs;
 }
 
+// Stars by their slot in the team's batting table, 1..50; 50 also stands for no star, as the
+// table's last slot is where the search for one starts.
+Json starSlots(const PerTeam<std::optional<std::size_t>>& stars) {
+    return perTeam(stars, [](const std::optional<std::size_t>& star) {
+        return Json(star ? *star + 1 : std::size_t{kMaxBatters});
+    });
+}
+
 }  // namespace
 
-std::string recordToJson(const GameRecord& record) {
+std::string recordToJson(const BoxscoreReading& reading) {
+    const GameRecord& record = reading.record;
+    const BoxscoreSections& sections = reading.sections;
     Json json;
     json["gameLabel"] = text(record.gameLabel);
     json["gameDate"] = text(record.gameDate);
@@ -88,15 +99,15 @@ std::string recordToJson(const GameRecord& record) {
     json["errors"] = perTeam(record.errors);
     json["leftOnBase"] = perTeam(record.leftOnBase);
     json["doublePlays"] = perTeam(record.doublePlays);
-    json["winTeam"] = record.winTeam;
-    json["loseTeam"] = record.loseTeam;
+    json["winTeam"] = record.winTeam();
+    json["loseTeam"] = record.loseTeam();
     json["rainDelays"] = text(record.rainDelays);
     json["windSpeed"] = record.windSpeed;
     json["strongWind"] = record.strongWind;
     json["windText"] = text(record.windText);
     json["threatening"] = record.threatening;
     json["wetField"] = record.wetField;
-    json["temperature"] = record.temperature;
+    json["temperature"] = record.temperature.value_or(-99);
     json["winPitcher"] = text(record.winPitcher);
     json["winWins"] = record.winWins;
     json["winLosses"] = record.winLosses;
@@ -113,17 +124,17 @@ std::string recordToJson(const GameRecord& record) {
     json["loseInnings"] = text(record.loseInnings);
     json["savePitcher"] = text(record.savePitcher);
     json["saves"] = record.saves;
-    json["lineScoreHeaderLine"] = record.lineScoreHeaderLine;
-    json["fullColumn"] = record.fullColumn;
-    json["firstFullHeaderLine"] = record.firstFullHeaderLine;
-    json["secondFullHeaderLine"] = record.secondFullHeaderLine;
-    json["battingHeaderLine"] = record.battingHeaderLine;
-    json["firstNotesLine"] = record.firstNotesLine;
-    json["weatherLine"] = record.weatherLine;
-    json["pitchingHeaderLine"] = record.pitchingHeaderLine;
-    json["pitchingEndLine"] = record.pitchingEndLine;
-    json["firstStar"] = perTeam(record.firstStar);
-    json["secondStar"] = perTeam(record.secondStar);
+    json["lineScoreHeaderLine"] = sections.lineScoreHeaderLine;
+    json["fullColumn"] = sections.fullColumn;
+    json["firstFullHeaderLine"] = sections.firstFullHeaderLine;
+    json["secondFullHeaderLine"] = sections.secondFullHeaderLine;
+    json["battingHeaderLine"] = sections.battingHeaderLine;
+    json["firstNotesLine"] = sections.firstNotesLine;
+    json["weatherLine"] = sections.weatherLine;
+    json["pitchingHeaderLine"] = sections.pitchingHeaderLine;
+    json["pitchingEndLine"] = sections.pitchingEndLine;
+    json["firstStar"] = starSlots(record.firstStar);
+    json["secondStar"] = starSlots(record.secondStar);
     json["batters"] = {teamBatters(record, kVisitors), teamBatters(record, kHome)};
     return json.dump();
 }

@@ -2,16 +2,17 @@
 
 #include <string>
 
-#include "boxscore/game_record.h"
+#include "boxscore/boxscore_reader.h"
 
 namespace quillbat {
 
-// The game record as one line of JSON (no line end), keys in the order of the record's fields:
-// game identity, line score (inningRuns per team for innings 1 up to innings, at most 40),
-// conditions, pitchers, section markers, stars, and per team the filled batter slots
-// 1..batterCount-1. Per-team values are arrays [visitors, home]. Floats (average, rating) and
-// doubles are written as the shortest decimal that reads back to the same value. Text is
-// shown as UTF-8: bytes that are not valid UTF-8 are taken as Windows-1252.
-std::string recordToJson(const GameRecord& record);
+// A boxscore as read, as one line of JSON (no line end), keys in the order of the record's
+// fields: game identity, line score (inningRuns per team for innings 1 up to innings, at most
+// 40; innings the rows did not give read 0), conditions (temperature -99 when none was given),
+// pitchers, then the reader's section markers, the stars as slot numbers 1..50 (50 for none),
+// and per team its batters. Per-team values are arrays [visitors, home]. Floats (average,
+// rating) and doubles are written as the shortest decimal that reads back to the same value.
+// Text is shown as UTF-8: bytes that are not valid UTF-8 are taken as Windows-1252.
+std::string recordToJson(const BoxscoreReading& reading);
 
 }  // namespace quillbat

@@ -69,7 +69,7 @@ std::size_t articleLength(std::string_view article) {
         article.begin(), article.end(), [](char byte) { return !isUtf8Continuation(byte); }));
 }
 
-bool saveArticle(const std::string& boxscorePath, std::string_view article) {
+bool saveArticle(Env& env, const std::string& boxscorePath, std::string_view article) {
     if (articleLength(article) < kShortestSavedArticle) {
         return false;
     }
@@ -84,11 +84,11 @@ bool saveArticle(const std::string& boxscorePath, std::string_view article) {
         throw FileWriteError("cannot write " + fileName +
                              ": it is the boxscore itself, which would be overwritten");
     }
-    replaceFileAtomically(pathFromUtf8(fileName), savedArticleText(article));
+    env.replaceFile(pathFromUtf8(fileName), savedArticleText(article));
     return true;
 }
 
-std::string saveToFile(const std::string& lastBoxscore, std::string_view article) {
+std::string saveToFile(Env& env, const std::string& lastBoxscore, std::string_view article) {
     if (articleLength(article) < kShortestSavedArticle) {
         return {};
     }
@@ -96,7 +96,7 @@ std::string saveToFile(const std::string& lastBoxscore, std::string_view article
         return kLoadBoxscoreFirst;
     }
     try {
-        saveArticle(lastBoxscore, article);
+        saveArticle(env, lastBoxscore, article);
     } catch (const FileWriteError& error) {
         return error.what();
     }

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/env.h"
+
 // Save To File: the article goes into a text file beside its boxscore, under the boxscore's
 // name with "txt" in place of the last three characters.
 namespace quillbat {
@@ -20,13 +22,13 @@ std::string savedArticleText(std::string_view article);
 // valid UTF-8, otherwise one per byte (Windows-1252).
 std::size_t articleLength(std::string_view article);
 
-// Writes the article beside its boxscore: returns false and writes nothing when the article
-// has 15 characters or fewer; otherwise replaces the article file atomically (an existing file
-// is overwritten without asking) and returns true. Throws FileWriteError naming the file and
+// Writes the article beside its boxscore through env: returns false and writes nothing when the
+// article has 15 characters or fewer; otherwise replaces the article file atomically (an existing
+// file is overwritten without asking) and returns true. Throws FileWriteError naming the file and
 // the reason when it cannot be written, when no name can be made from boxscorePath, or when
 // the article file would be the boxscore itself (a boxscore whose name ends in "txt"); then no
 // file is changed.
-bool saveArticle(const std::string& boxscorePath, std::string_view article);
+bool saveArticle(Env& env, const std::string& boxscorePath, std::string_view article);
 
 inline constexpr const char* kLoadBoxscoreFirst =
     "Please load a boxscore first: the article is saved beside it, under its name.";
@@ -35,6 +37,6 @@ inline constexpr const char* kLoadBoxscoreFirst =
 // boxscore was chosen yet). Returns the message to show: empty when the article was saved or
 // is too short to save, kLoadBoxscoreFirst when there is no boxscore to name the file after,
 // or the reason the file could not be written (then no file is changed).
-std::string saveToFile(const std::string& lastBoxscore, std::string_view article);
+std::string saveToFile(Env& env, const std::string& lastBoxscore, std::string_view article);
 
 }  // namespace quillbat

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <optional>
 #include <string_view>
-#include <system_error>
 #include <utility>
 
 #include "app/file_system.h"
@@ -65,7 +64,8 @@ std::optional<std::string> readFolder(std::string_view bytes) {
 
 }  // namespace
 
-Settings::Settings(std::filesystem::path folder) : settingsFolder_(std::move(folder)) {}
+Settings::Settings(std::filesystem::path folder, Env& env)
+    : settingsFolder_(std::move(folder)), env_(env) {}
 
 void Settings::load() {
     std::optional<std::int16_t> team;
@@ -76,6 +76,7 @@ void Settings::load() {
     } catch (const InputError&) {
         // A missing or unreadable file resets both settings below.
     }
+    teamFileHolds_ = team.has_value();
     if (team && folder) {
         defaultTeam_ = *team;
         folder_ = std::move(*folder);
@@ -87,14 +88,14 @@ void Settings::load() {
 
 void Settings::setDefaultTeam(std::int16_t team) {
     defaultTeam_ = team;
-    replaceFileAtomically(settingsFolder_ / kTeamFile, std::to_string(team) + "\r\n");
+    env_.replaceFile(settingsFolder_ / kTeamFile, std::to_string(team) + "\r\n");
+    teamFileHolds_ = true;
 }
 
 void Settings::rememberFolder(const std::string& folder) {
     folder_ = folder;
-    replaceFileAtomically(settingsFolder_ / kPathFile, "\"" + folder + "\"\r\n");
-    std::error_code error;
-    if (!std::filesystem::exists(settingsFolder_ / kTeamFile, error)) {
+    env_.replaceFile(settingsFolder_ / kPathFile, "\"" + folder + "\"\r\n");
+    if (!teamFileHolds_) {
         setDefaultTeam(defaultTeam_);
     }
 }

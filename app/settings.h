@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/boxscore_filter.h"
-#include "app/load_command.h"
+#include "app/env.h"
 
 // The two remembered settings of the main window and their files beside the program:
 // team.dat holds the default team number ("5" CR LF), path.dat the remembered folder in
@@ -16,33 +16,35 @@ namespace quillbat {
 inline constexpr std::int16_t kHighestTeam = 32767;
 inline constexpr const char* kDefaultFolder = "c:\\";
 
-class Settings final : public RememberedSettings {
+class Settings {
   public:
-    // Settings at their defaults (every boxscore, folder "c:\") whose files lie in folder.
-    // Reads nothing.
-    explicit Settings(std::filesystem::path folder);
+    // Settings at their defaults (every boxscore, folder "c:\") whose files lie in folder and
+    // are written through env. Reads nothing.
+    Settings(std::filesystem::path folder, Env& env);
 
     // Reads both files. When either is missing, empty or unreadable, or its first field is not
     // a setting (a team number outside -1..32767, an unclosed quotation mark), BOTH settings
     // take their defaults. Never throws; leaves no file open.
     void load();
 
-    std::int16_t defaultTeam() const override { return defaultTeam_; }
-    std::string folder() const override { return folder_; }
+    std::int16_t defaultTeam() const { return defaultTeam_; }
+    const std::string& folder() const { return folder_; }
 
     // Sets the default team number and rewrites team.dat. When the file cannot be written the
     // number still holds for this run of the program and FileWriteError is thrown.
     void setDefaultTeam(std::int16_t team);
 
     // Sets the remembered folder (UTF-8) and rewrites path.dat; on a write failure as above.
-    // Writes team.dat too when it does not exist yet, since without it the next load() would
-    // forget the folder again.
-    void rememberFolder(const std::string& folder) override;
+    // Writes team.dat too when it did not hold a team number yet, since without one the next
+    // load() would forget the folder again.
+    void rememberFolder(const std::string& folder);
 
   private:
     std::filesystem::path settingsFolder_;
+    Env& env_;
     std::int16_t defaultTeam_ = kAllTeams;
     std::string folder_ = kDefaultFolder;
+    bool teamFileHolds_ = false;  // team.dat was read or written with a team number
 };
 
 }  // namespace quillbat

@@ -126,13 +126,14 @@ bool averageWasRaised(const Batter& batter) {
     return gameAverage > batter.average && batter.average > 0.285f && batter.average < 0.425f;
 }
 
-const Batter& star(const GameRecord& record, int team, std::int16_t slot) {
-    return record.batters[team].at(static_cast<std::size_t>(slot));
+const Batter* star(const GameRecord& record, int team,
+                   const PerTeam<std::optional<std::size_t>>& stars) {
+    return stars[team] ? &record.batters[team].at(*stars[team]) : nullptr;
 }
 
 // A second winning star or losing star is written up only after a day rated over 1.99.
-bool playedWellEnough(const Batter& batter) {
-    return batter.rating > 1.99f;
+bool playedWellEnough(const Batter* batter) {
+    return batter != nullptr && batter->rating > 1.99f;
 }
 
 }  // namespace
@@ -224,26 +225,24 @@ void writeFirstStar(const Batter& first, const std::string& winners, ArticleCont
 }  // namespace
 
 void writeBatterParagraphs(const GameRecord& record, ArticleContext& context) {
-    const int winner = record.winTeam;
-    const int loser = record.loseTeam;
+    const int winner = record.winTeam();
+    const int loser = record.loseTeam();
     const std::string& winners = record.teamName[winner];
 
-    // When no batter of the winning team rated above zero the first star is an empty slot:
-    // a sentence about a batter without a name is left out rather than printed nameless.
-    const Batter& first = star(record, winner, record.firstStar[winner]);
-    if (!first.batterName.empty()) {
-        writeFirstStar(first, winners, context);
+    // When no batter of the winning team rated above zero there is no first star, and no
+    // sentence about him.
+    if (const Batter* first = star(record, winner, record.firstStar)) {
+        writeFirstStar(*first, winners, context);
     }
-
-    const Batter& second = star(record, winner, record.secondStar[winner]);
+    const Batter* second = star(record, winner, record.secondStar);
     if (playedWellEnough(second)) {
-        appendPhrase(context, "winner_2_batter.dat", otherStarCategory(second),
-                     starTokens(second, "winners", winners));
+        appendPhrase(context, "winner_2_batter.dat", otherStarCategory(*second),
+                     starTokens(*second, "winners", winners));
     }
-    const Batter& loserStar = star(record, loser, record.firstStar[loser]);
+    const Batter* loserStar = star(record, loser, record.firstStar);
     if (playedWellEnough(loserStar)) {
-        appendPhrase(context, "loser_1_batter.dat", otherStarCategory(loserStar),
-                     starTokens(loserStar, "losers", record.teamName[loser]));
+        appendPhrase(context, "loser_1_batter.dat", otherStarCategory(*loserStar),
+                     starTokens(*loserStar, "losers", record.teamName[loser]));
     }
 }
 

@@ -30,8 +30,8 @@ std::string formatAverage(float average);
 
 // Appends the winning team's first star with its season home-run, walks and batting-average
 // sentences, then the winning team's second star and the losing team's first star when their
-// rating is over 1.99. A first star that is an empty slot (no batter of the winning team rated
-// above zero) is left out and draws nothing. One draw per phrase, and one for the average
+// rating is over 1.99. Without a first star (no batter of the winning team rated above zero)
+// his sentences are left out and draw nothing. One draw per phrase, and one for the average
 // sentence when it is written. Throws InputError from the phrase files.
 void writeBatterParagraphs(const GameRecord& record, ArticleContext& context);
 

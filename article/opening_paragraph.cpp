@@ -8,10 +8,11 @@
 
 namespace quillbat {
 
-std::string_view temperatureCategory(double temperature) {
-    if (temperature == -99) {
+std::string_view temperatureCategory(std::optional<double> given) {
+    if (!given) {
         return "none";
     }
+    const double temperature = *given;
     if (temperature >= 100) {
         return "100";
     }
@@ -88,10 +89,11 @@ std::string weatherSentence(const GameRecord& record) {
 
 void writeOpeningParagraph(const GameRecord& record, ArticleContext& context) {
     appendPhrase(context, "temperature.dat", temperatureCategory(record.temperature),
-                 {{"degrees", degreesText(record.temperature)}, {"date", record.gameDate}});
+                 {{"degrees", record.temperature ? degreesText(*record.temperature) : ""},
+                  {"date", record.gameDate}});
     context.article.append(weatherSentence(record));
-    const int winner = record.winTeam;
-    const int loser = record.loseTeam;
+    const int winner = record.winTeam();
+    const int loser = record.loseTeam();
     appendPhrase(context, "score.dat",
                  gameType(record.runs[kVisitors], record.runs[kHome], record.innings),
                  {{"winners", record.teamName[winner]},

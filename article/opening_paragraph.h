@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "article/article_context.h"
@@ -8,9 +9,9 @@
 
 namespace quillbat {
 
-// The category of "temperature.dat": "none" for exactly -99 (no temperature given), "100" from
-// 100 degrees, "hot" from 95, "chilly" from 46 to under 55, "cold" under 46, else "normal".
-std::string_view temperatureCategory(double temperature);
+// The category of "temperature.dat": "none" when no temperature was given, "100" from 100
+// degrees, "hot" from 95, "chilly" from 46 to under 55, "cold" under 46, else "normal".
+std::string_view temperatureCategory(std::optional<double> temperature);
 
 // The category of "score.dat". Starting from "normal", each test that holds replaces the type:
 // "double" (home scored twice the visitors' runs, or the visitors twice the home team's by a

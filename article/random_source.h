@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 namespace quillbat {
@@ -31,5 +32,24 @@ inline int drawVariant(RandomSource& random, int n) {
 // A seed from the clock for a load without a given seed; two calls in a row never return the
 // same seed, however close together.
 std::uint32_t clockSeed();
+
+// The seeds of the articles of one run of a program. Given a first seed N, the k-th article
+// (from 0) gets N + k modulo 2^32, so the same run always writes the same articles and the games
+// of a batch do not all draw the same templates; without one, every article gets a clockSeed.
+class ArticleSeeds {
+  public:
+    explicit ArticleSeeds(std::optional<std::uint32_t> first) : next_(first) {}
+
+    std::uint32_t next() {
+        if (!next_) {
+            return clockSeed();
+        }
+        // Unsigned arithmetic wraps, giving the seed modulo 2^32.
+        return (*next_)++;
+    }
+
+  private:
+    std::optional<std::uint32_t> next_;
+};
 
 }  // namespace quillbat

@@ -69,8 +69,8 @@ bool bigHittingGame(int hits, int innings) {
 
 // The first that holds of double plays, errors and runners stranded; empty when none does.
 std::string fieldingSentence(const GameRecord& record) {
-    const int winner = record.winTeam;
-    const int loser = record.loseTeam;
+    const int winner = record.winTeam();
+    const int loser = record.loseTeam();
     if (record.doublePlays[winner] > 3) {
         return "In addition, they turned " + std::to_string(record.doublePlays[winner]) +
                " double-plays.  ";
@@ -95,10 +95,10 @@ std::string fieldingSentence(const GameRecord& record) {
 }  // namespace
 
 void writeTeamHittingParagraph(const GameRecord& record, ArticleContext& context) {
-    const std::string& winners = record.teamName[record.winTeam];
-    const std::string& losers = record.teamName[record.loseTeam];
-    const int hits = record.hits[record.winTeam];
-    const int loserHits = record.hits[record.loseTeam];
+    const std::string& winners = record.teamName[record.winTeam()];
+    const std::string& losers = record.teamName[record.loseTeam()];
+    const int hits = record.hits[record.winTeam()];
+    const int loserHits = record.hits[record.loseTeam()];
     const bool winnersBigDay = bigHittingGame(hits, record.innings);
     const bool losersBigDay = bigHittingGame(loserHits, record.innings);
 

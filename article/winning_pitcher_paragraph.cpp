@@ -100,7 +100,7 @@ namespace {
 std::string outingSentence(const GameRecord& record) {
     const std::string& ip = record.winInnings;
     const double pitched = inningsPitchedNumber(ip);
-    const int loserRuns = record.runs[record.loseTeam];
+    const int loserRuns = record.runs[record.loseTeam()];
     if (pitched == record.innings) {
         if (record.winHits == 0) {
             return "It was a NO-HITTER folks!!!  ";

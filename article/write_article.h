@@ -5,10 +5,10 @@
 
 namespace quillbat {
 
-// Writes the whole article of a read game (winTeam and loseTeam derived, batter statistics and
-// stars complete): the opening, team hitting, winning pitcher, losing and saving pitcher and
-// batter paragraphs, in this order, each appended directly after the one before.
-// Throws InputError from the phrase files; the article keeps what was appended before.
+// Writes the whole article of a game read whole (batter statistics and stars complete): the
+// opening, team hitting, winning pitcher, losing and saving pitcher and batter paragraphs, in this
+// order, each appended directly after the one before. Throws InputError from the phrase files; the
+// article keeps what was appended before.
 void writeArticle(const GameRecord& record, ArticleContext& context);
 
 }  // namespace quillbat

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/env.h"
 #include "app/file_system.h"
 #include "app/folder_phrase_source.h"
 #include "article/article_context.h"
@@ -18,14 +19,16 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder =
         argc > 1 ? quillbat::pathFromUtf8(argv[1]) : quillbat::programFolder();
     const std::vector<std::string> season = quillbat::bench::seasonInMemory(2430);
-    quillbat::FolderPhraseSource phrases(folder);
+    quillbat::FolderPhraseSource phrases(folder, quillbat::systemEnv());
     long failed = 0;
     std::size_t characters = 0;
     quillbat::bench::timeSeason("articles", season.size(), [&] {
         for (std::size_t k = 0; k < season.size(); ++k) {
             try {
-                const quillbat::GameRecord record = quillbat::readBoxscore(
-                    season[k], quillbat::bench::seasonFileName(static_cast<int>(k)));
+                const quillbat::GameRecord record =
+                    quillbat::readBoxscore(season[k],
+                                           quillbat::bench::seasonFileName(static_cast<int>(k)))
+                        .record;
                 quillbat::MersenneRandom random(static_cast<std::uint32_t>(k));
                 quillbat::StringArticle article;
                 quillbat::ArticleContext context{phrases, random, article};

@@ -15,8 +15,10 @@ int main() {
     quillbat::bench::timeSeason("boxscores", season.size(), [&] {
         for (std::size_t k = 0; k < season.size(); ++k) {
             try {
-                const quillbat::GameRecord record = quillbat::readBoxscore(
-                    season[k], quillbat::bench::seasonFileName(static_cast<int>(k)));
+                const quillbat::GameRecord record =
+                    quillbat::readBoxscore(season[k],
+                                           quillbat::bench::seasonFileName(static_cast<int>(k)))
+                        .record;
                 runs += record.runs[quillbat::kHome];
             } catch (const quillbat::InputError&) {
                 ++refused;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "tests/support/boxscore_generator.h"
+#include "tools/boxscore_generator.h"
 
 namespace quillbat::bench {
 namespace {
@@ -110,7 +110,7 @@ void addPlayByPlay(Lines& lines, std::mt19937& dice, int total) {
 
 std::string seasonBoxscoreFile(std::uint32_t seed) {
     std::mt19937 dice(seed);
-    Lines lines(testing::generateBoxscore(seed));
+    Lines lines(generator::generateBoxscore(seed));
     const int total = totalLines(dice);
     addScoresheet(lines, dice);
     addPlayByPlay(lines, dice, total);

@@ -56,12 +56,12 @@ const NotesTag* tagOf(std::string_view item) {
 
 // Splits every notes line at ", " and files each item under the list it belongs to. The kind
 // and the item index run on across line ends, so a list wrapped onto the next line stays one.
-NotesItems scanNotes(const GameRecord& record) {
+NotesItems scanNotes(const BoxscoreSections& sections) {
     NotesItems items{};
     int kind = kOther;
     int index = 0;
-    for (int n = record.firstNotesLine; n <= record.weatherLine; ++n) {
-        std::string_view line = record.line(n);
+    for (int n = sections.firstNotesLine; n <= sections.weatherLine; ++n) {
+        std::string_view line = sections.line(n);
         if (line.empty()) {
             continue;
         }
@@ -164,9 +164,8 @@ void applyNotes(GameRecord& record, const NotesItems& items) {
                 continue;
             }
             for (int team : {kVisitors, kHome}) {
-                // Names are stored trimmed, and the slots after the last batter are empty.
-                for (int slot = 1; slot < record.batterCount[team]; ++slot) {
-                    Batter& batter = record.batters[team][static_cast<std::size_t>(slot)];
+                // Names are stored trimmed.
+                for (Batter& batter : record.batters[team]) {
                     if (batter.batterName == entry.name) {
                         applyEntry(batter, kind, entry);
                         rateBatter(batter);
@@ -190,13 +189,16 @@ void rateBatter(Batter& batter) {
 
 void chooseStars(GameRecord& record) {
     for (int team : {kVisitors, kHome}) {
-        const auto& slots = record.batters[team];
-        auto rating = [&](std::int16_t slot) {
-            return slots[static_cast<std::size_t>(slot)].rating;
+        const std::vector<Batter>& batters = record.batters[team];
+        // The search starts from the table's last slot, which holds a batter only in a box of
+        // 50 batting rows and otherwise rates 0.
+        constexpr std::size_t kLastSlot = kMaxBatters - 1;
+        auto rating = [&](std::size_t slot) {
+            return slot < batters.size() ? batters[slot].rating : 0.0F;
         };
-        std::int16_t first = kMaxBatters;
-        std::int16_t second = kMaxBatters;
-        for (std::int16_t slot = 1; slot <= kMaxBatters; ++slot) {
+        std::size_t first = kLastSlot;
+        std::size_t second = kLastSlot;
+        for (std::size_t slot = 0; slot < batters.size(); ++slot) {
             if (rating(slot) > rating(first)) {
                 second = first;
                 first = slot;
@@ -204,14 +206,20 @@ void chooseStars(GameRecord& record) {
                 second = slot;
             }
         }
-        record.firstStar[team] = first;
-        record.secondStar[team] = second;
+        auto starAt = [&](std::size_t slot) -> std::optional<std::size_t> {
+            if (slot >= batters.size() || batters[slot].batterName.empty()) {
+                return std::nullopt;
+            }
+            return slot;
+        };
+        record.firstStar[team] = starAt(first);
+        record.secondStar[team] = second == first ? std::nullopt : starAt(second);
     }
 }
 
-void completeBatterStatistics(GameRecord& record) {
-    if (!record.fullColumn) {
-        applyNotes(record, scanNotes(record));
+void completeBatterStatistics(const BoxscoreSections& sections, GameRecord& record) {
+    if (!sections.fullColumn) {
+        applyNotes(record, scanNotes(sections));
     }
     chooseStars(record);
 }

@@ -14,15 +14,14 @@ struct BatterColumns {
     bool fullColumn = false;
 };
 
-Batter& nextSlot(GameRecord& record, int team, int lineNumber, const std::string& fileName) {
-    if (record.batterCount[team] > kMaxBatters) {
+Batter& nextBatter(GameRecord& record, int team, int lineNumber, const std::string& fileName) {
+    std::vector<Batter>& batters = record.batters[team];
+    if (batters.size() >= kMaxBatters) {
         throw InputError(fileName, lineNumber,
                          team == kVisitors ? "the visitors have more than 50 batting rows"
                                            : "the home team has more than 50 batting rows");
     }
-    Batter& batter = record.batters[team][static_cast<std::size_t>(record.batterCount[team])];
-    ++record.batterCount[team];
-    return batter;
+    return batters.emplace_back();
 }
 
 void fillBatter(Batter& batter, std::string_view line, BatterColumns columns) {
@@ -56,51 +55,54 @@ bool holdsHome(std::string_view line) {
 // Calls readRow for every line from first up to the first empty or all-blank line or the
 // last stored line.
 template <typename ReadRow>
-void forEachRow(const GameRecord& record, int first, ReadRow readRow) {
-    for (int n = first; n <= record.lineCount() && !isAllBlank(record.line(n)); ++n) {
-        readRow(n, std::string_view(record.line(n)));
+void forEachRow(const BoxscoreSections& sections, int first, ReadRow readRow) {
+    for (int n = first; n <= sections.lineCount() && !isAllBlank(sections.line(n)); ++n) {
+        readRow(n, std::string_view(sections.line(n)));
     }
 }
 
-void readSideBySide(GameRecord& record, const std::string& fileName) {
-    if (record.battingHeaderLine == 0) {
+void readSideBySide(const BoxscoreSections& sections, GameRecord& record,
+                    const std::string& fileName) {
+    if (sections.battingHeaderLine == 0) {
         return;
     }
-    forEachRow(record, record.battingHeaderLine + 1, [&](int n, std::string_view line) {
+    forEachRow(sections, sections.battingHeaderLine + 1, [&](int n, std::string_view line) {
         if (holdsVisitor(line)) {
-            fillBatter(nextSlot(record, kVisitors, n, fileName), line, {0, false});
+            fillBatter(nextBatter(record, kVisitors, n, fileName), line, {0, false});
         }
         if (holdsHome(line)) {
-            fillBatter(nextSlot(record, kHome, n, fileName), line, {42, false});
+            fillBatter(nextBatter(record, kHome, n, fileName), line, {42, false});
         }
     });
 }
 
-void readFullColumn(GameRecord& record, const std::string& fileName) {
-    forEachRow(record, record.firstFullHeaderLine + 1, [&](int n, std::string_view line) {
+void readFullColumn(const BoxscoreSections& sections, GameRecord& record,
+                    const std::string& fileName) {
+    forEachRow(sections, sections.firstFullHeaderLine + 1, [&](int n, std::string_view line) {
         if (holdsVisitor(line)) {
-            fillBatter(nextSlot(record, kVisitors, n, fileName), line, {0, true});
+            fillBatter(nextBatter(record, kVisitors, n, fileName), line, {0, true});
         }
     });
-    if (record.secondFullHeaderLine == 0) {
+    if (sections.secondFullHeaderLine == 0) {
         return;
     }
     // The home block is told by the right half, as in the side-by-side layout, so a row with
     // numbers but no name still takes a slot (without a rating).
-    forEachRow(record, record.secondFullHeaderLine + 1, [&](int n, std::string_view line) {
+    forEachRow(sections, sections.secondFullHeaderLine + 1, [&](int n, std::string_view line) {
         if (holdsHome(line)) {
-            fillBatter(nextSlot(record, kHome, n, fileName), line, {0, true});
+            fillBatter(nextBatter(record, kHome, n, fileName), line, {0, true});
         }
     });
 }
 
 }  // namespace
 
-void readBattingRows(GameRecord& record, const std::string& fileName) {
-    if (record.fullColumn) {
-        readFullColumn(record, fileName);
+void readBattingRows(const BoxscoreSections& sections, GameRecord& record,
+                     const std::string& fileName) {
+    if (sections.fullColumn) {
+        readFullColumn(sections, record, fileName);
     } else {
-        readSideBySide(record, fileName);
+        readSideBySide(sections, record, fileName);
     }
 }
 

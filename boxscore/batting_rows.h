@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "boxscore/boxscore_sections.h"
 #include "boxscore/game_record.h"
 
 namespace quillbat {
 
-// The batting stage: fills the batter table and batterCount of both teams from the stored lines
-// of a record that has been through the reading loop.
+// The batting stage: fills both teams' batters from the stored lines and sections the reading
+// loop found.
 //
 // Side-by-side layout (fullColumn false): the rows after battingHeaderLine up to the first
 // empty or all-blank line; the left half of a row is a visitors' batter when columns 1-18 are not
@@ -20,6 +21,7 @@ namespace quillbat {
 //
 // A block that reaches the last stored line ends there. Throws InputError naming fileName and
 // the line when a team would get more than 50 batters; the record is then partly filled.
-void readBattingRows(GameRecord& record, const std::string& fileName);
+void readBattingRows(const BoxscoreSections& sections, GameRecord& record,
+                     const std::string& fileName);
 
 }  // namespace quillbat

@@ -17,25 +17,24 @@ constexpr std::size_t kExpectedLines = 112;
                                    std::to_string(kMaxLineLength) + " characters");
 }
 
-GameRecord startRecord(const std::string& fileName) {
-    GameRecord record;
-    record.lines.reserve(kExpectedLines);
-    record.gameLabel = gameLabelFromFileName(fileName);
-    return record;
+BoxscoreReading startReading(const std::string& fileName) {
+    BoxscoreReading reading;
+    reading.sections.lines.reserve(kExpectedLines);
+    reading.record.gameLabel = gameLabelFromFileName(fileName);
+    return reading;
 }
 
-void finishRecord(GameRecord& record, const ReadingLoop& loop, const std::string& fileName) {
+void finishReading(BoxscoreReading& reading, const ReadingLoop& loop, const std::string& fileName) {
     loop.finish();
-    deriveWinner(record);
-    readBattingRows(record, fileName);
-    completeBatterStatistics(record);
+    readBattingRows(reading.sections, reading.record, fileName);
+    completeBatterStatistics(reading.sections, reading.record);
 }
 
 }  // namespace
 
-GameRecord readBoxscore(std::istream& in, const std::string& fileName) {
-    GameRecord record = startRecord(fileName);
-    ReadingLoop loop(record, fileName);
+BoxscoreReading readBoxscore(std::istream& in, const std::string& fileName) {
+    BoxscoreReading reading = startReading(fileName);
+    ReadingLoop loop(reading.record, reading.sections, fileName);
     StreamLines lines(in, kMaxLineLength);
     std::string line;
     for (;;) {
@@ -54,13 +53,13 @@ GameRecord readBoxscore(std::istream& in, const std::string& fileName) {
             break;
         }
     }
-    finishRecord(record, loop, fileName);
-    return record;
+    finishReading(reading, loop, fileName);
+    return reading;
 }
 
-GameRecord readBoxscore(std::string_view text, const std::string& fileName) {
-    GameRecord record = startRecord(fileName);
-    ReadingLoop loop(record, fileName);
+BoxscoreReading readBoxscore(std::string_view text, const std::string& fileName) {
+    BoxscoreReading reading = startReading(fileName);
+    ReadingLoop loop(reading.record, reading.sections, fileName);
     TextLines lines(text);
     std::string_view line;
     while (lines.next(line)) {
@@ -72,8 +71,8 @@ GameRecord readBoxscore(std::string_view text, const std::string& fileName) {
             break;
         }
     }
-    finishRecord(record, loop, fileName);
-    return record;
+    finishReading(reading, loop, fileName);
+    return reading;
 }
 
 }  // namespace quillbat

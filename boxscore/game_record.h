@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ namespace quillbat {
 inline constexpr int kVisitors = 1;
 inline constexpr int kHome = 2;
 
-// Bounds of the record. Input beyond them is refused by the reader (more lines, more
+// Bounds of a boxscore. Input beyond them is refused by the reader (more lines, more
 // batters) or dropped (innings after the 40th).
 inline constexpr int kMaxStoredLines = 200;
 inline constexpr int kMaxBatters = 50;
@@ -38,9 +39,9 @@ class PerTeam {
     std::array<T, 2> values_{};
 };
 
-// One slot of the batter table. An empty slot has an empty name, all counts 0 and rating 0.
+// One batter of a team's batting section.
 struct Batter {
-    std::string batterName;
+    std::string batterName;  // as printed, trimmed; empty for a row with numbers and no name
     std::int16_t atBats = 0;
     std::int16_t runsScored = 0;
     std::int16_t batterHits = 0;
@@ -57,13 +58,10 @@ struct Batter {
     float rating = 0;
 };
 
-// Everything one load knows about one game. A value-initialised record holds the start values:
-// empty strings, zero numbers, false flags, except where a member says otherwise.
+// Everything a load knows about one game, as read from its boxscore. A value-initialised
+// record holds the values of a boxscore that says nothing: empty texts, zero numbers, false
+// flags, no batters and no stars.
 struct GameRecord {
-    // Stored lines 1..200; lines[0] is unused. Every line after the first is stored with each
-    // ". " replaced by ", ".
-    std::vector<std::string> lines = std::vector<std::string>(1);
-
     // Game identity.
     std::string gameLabel;  // "Game One.  ", "Game Two.  " or empty
     std::string gameDate;   // "April 10, 1999", or the raw date text
@@ -73,25 +71,28 @@ struct GameRecord {
     // Line score.
     PerTeam<std::string> teamName;
     std::int16_t innings = 0;
-    PerTeam<std::array<std::int16_t, kMaxInnings + 1>> inningRuns;  // index 0 unused
+    // Runs of innings 1, 2, ... as the team rows under a one-block line score give them (at
+    // most 40); empty when the rows came before the innings were known.
+    PerTeam<std::vector<std::int16_t>> inningRuns;
     PerTeam<std::int16_t> runs;
     PerTeam<std::int16_t> hits;
     PerTeam<std::int16_t> errors;
     PerTeam<std::int16_t> leftOnBase;
     PerTeam<std::int16_t> doublePlays;
-    std::int16_t winTeam = 0;  // derived once the reading is done: see deriveWinner
-    std::int16_t loseTeam = 0;
 
     // Conditions.
     std::string rainDelays;
     std::int16_t windSpeed = 0;
     bool strongWind = false;
-    std::string windText;
+    std::string windText;  // only set by a strong wind
     bool threatening = false;
     bool wetField = false;
-    double temperature = 0;  // -99: a "GWRBI:" line was seen and no temperature after it
+    // Degrees after "Temperature:". None when a "GWRBI:" line came and no temperature after
+    // it; a boxscore with neither reads 0 degrees.
+    std::optional<double> temperature = 0.0;
 
-    // Pitchers with a decision.
+    // Pitchers with a decision. Innings pitched stay the text the game printed ("6.2"): the
+    // article quotes it, and reads the digit after the point as thirds.
     std::string winPitcher;
     std::int16_t winWins = 0;
     std::int16_t winLosses = 0;
@@ -109,45 +110,15 @@ struct GameRecord {
     std::string savePitcher;
     std::int16_t saves = 0;
 
-    // Batter table: slots 1..50 per team; slot 0 is unused.
-    PerTeam<std::array<Batter, kMaxBatters + 1>> batters;
-    PerTeam<std::int16_t> batterCount = oneEach(1);  // next free slot
-    PerTeam<std::int16_t> firstStar = oneEach(kMaxBatters);
-    PerTeam<std::int16_t> secondStar = oneEach(kMaxBatters);
+    // Each team's batters in batting order (at most 50), and the positions in that list of
+    // its two best batters (see chooseStars).
+    PerTeam<std::vector<Batter>> batters;
+    PerTeam<std::optional<std::size_t>> firstStar;
+    PerTeam<std::optional<std::size_t>> secondStar;
 
-    // Section markers: line numbers into `lines`.
-    std::int16_t lineScoreHeaderLine = kMaxStoredLines;
-    bool fullColumn = false;
-    std::int16_t firstFullHeaderLine = 0;
-    std::int16_t secondFullHeaderLine = 0;
-    std::int16_t battingHeaderLine = 0;
-    std::int16_t firstNotesLine = 0;
-    std::int16_t weatherLine = 0;
-    std::int16_t pitchingHeaderLine = kMaxStoredLines;
-    std::int16_t pitchingEndLine = kMaxStoredLines;
-
-    // The stored line n, or an empty text when the file has no line n.
-    const std::string& line(int n) const {
-        static const std::string none;
-        return n >= 1 && n < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(n)]
-                                                            : none;
-    }
-    int lineCount() const { return static_cast<int>(lines.size()) - 1; }
-
-  private:
-    static PerTeam<std::int16_t> oneEach(std::int16_t value) {
-        PerTeam<std::int16_t> both;
-        both[kVisitors] = value;
-        both[kHome] = value;
-        return both;
-    }
+    // The team that scored more runs; a tie counts as a home win.
+    int winTeam() const { return runs[kVisitors] > runs[kHome] ? kVisitors : kHome; }
+    int loseTeam() const { return kVisitors + kHome - winTeam(); }
 };
-
-// Sets winTeam to 1 when the visitors scored more runs, otherwise 2 (a tie counts as a home
-// win), and loseTeam to the other team.
-inline void deriveWinner(GameRecord& record) {
-    record.winTeam = record.runs[kVisitors] > record.runs[kHome] ? kVisitors : kHome;
-    record.loseTeam = static_cast<std::int16_t>(3 - record.winTeam);
-}
 
 }  // namespace quillbat

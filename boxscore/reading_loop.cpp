@@ -149,16 +149,17 @@ bool isDomedBallpark(std::string_view name) {
 
 }  // namespace
 
-ReadingLoop::ReadingLoop(GameRecord& record, const std::string& fileName)
-    : record_(record), fileName_(fileName) {}
+ReadingLoop::ReadingLoop(GameRecord& record, BoxscoreSections& sections,
+                         const std::string& fileName)
+    : record_(record), sections_(sections), fileName_(fileName) {}
 
 bool ReadingLoop::take(std::string_view rawLine) {
     const int n = lineNumber_;
     if (n > kMaxStoredLines) {
         throw InputError(fileName_, "has more than 200 lines before its end");
     }
-    record_.lines.push_back(n > 1 ? storedLine(rawLine) : std::string(rawLine));
-    std::string_view line = record_.lines.back();
+    sections_.lines.push_back(n > 1 ? storedLine(rawLine) : std::string(rawLine));
+    std::string_view line = sections_.lines.back();
     const MarkersFound found(line);
 
     if (n == 1) {
@@ -167,9 +168,9 @@ bool ReadingLoop::take(std::string_view rawLine) {
     if (line.size() >= 2 && line.substr(line.size() - 2) == "DP") {
         readLineScoreHeader(line);
     }
-    if (n == record_.lineScoreHeaderLine + 1) {
+    if (n == sections_.lineScoreHeaderLine + 1) {
         readTeamTotals(kVisitors, line);
-    } else if (n == record_.lineScoreHeaderLine + 2) {
+    } else if (n == sections_.lineScoreHeaderLine + 2) {
         readTeamTotals(kHome, line);
     }
     if (n == 4) {
@@ -178,11 +179,11 @@ bool ReadingLoop::take(std::string_view rawLine) {
         readInningRow(kHome, line);
     }
     if (found.has(kFullColumnHeader)) {
-        if (!record_.fullColumn) {
-            record_.fullColumn = true;
-            record_.firstFullHeaderLine = static_cast<std::int16_t>(n);
+        if (!sections_.fullColumn) {
+            sections_.fullColumn = true;
+            sections_.firstFullHeaderLine = static_cast<std::int16_t>(n);
         } else {
-            record_.secondFullHeaderLine = static_cast<std::int16_t>(n);
+            sections_.secondFullHeaderLine = static_cast<std::int16_t>(n);
         }
     }
     if (found.has(kRainDelays)) {
@@ -198,20 +199,20 @@ bool ReadingLoop::take(std::string_view rawLine) {
         record_.wetField = true;
     }
     if (found.has(kGameWinningRbi)) {
-        record_.temperature = -99;
-        record_.weatherLine = static_cast<std::int16_t>(n + 1);
+        record_.temperature.reset();
+        sections_.weatherLine = static_cast<std::int16_t>(n + 1);
     }
     if (found.has(kTemperature)) {
         readTemperature(line);
     }
     trackPitchingSection(line);
-    if (!record_.fullColumn) {
+    if (!sections_.fullColumn) {
         if (found.has(kBattingHeader)) {
-            record_.battingHeaderLine = static_cast<std::int16_t>(n);
+            sections_.battingHeaderLine = static_cast<std::int16_t>(n);
         }
-        if (record_.firstNotesLine == 0 &&
+        if (sections_.firstNotesLine == 0 &&
             (found.has(kDoublesList) || found.has(kTriplesList) || found.has(kHomeRunsList))) {
-            record_.firstNotesLine = static_cast<std::int16_t>(n);
+            sections_.firstNotesLine = static_cast<std::int16_t>(n);
         }
     }
     ++lineNumber_;
@@ -250,7 +251,7 @@ void ReadingLoop::readLineScoreHeader(std::string_view line) {
             "innings in the line-score header are not a number: \"" + std::string(field) + "\"");
     }
     seenLineScore_ = true;
-    record_.lineScoreHeaderLine = static_cast<std::int16_t>(lineNumber_);
+    sections_.lineScoreHeaderLine = static_cast<std::int16_t>(lineNumber_);
     record_.innings = roundToInt16(*innings);
 }
 
@@ -265,10 +266,10 @@ void ReadingLoop::readTeamTotals(int team, std::string_view line) {
 void ReadingLoop::readInningRow(int team, std::string_view line) {
     record_.teamName[team] = trimmed(fieldAt(line, 6, 15));
     // Innings after the 40th have no place in the record; the innings count stays as read.
-    int stored = std::min<int>(record_.innings, kMaxInnings);
-    for (int inning = 1; inning <= stored; ++inning) {
-        record_.inningRuns[team][static_cast<std::size_t>(inning)] =
-            fieldInt16(fieldAt(line, 20 + 3 * inning, 3));
+    std::vector<std::int16_t>& runs = record_.inningRuns[team];
+    runs.clear();
+    for (int inning = 1; inning <= std::min<int>(record_.innings, kMaxInnings); ++inning) {
+        runs.push_back(fieldInt16(fieldAt(line, 20 + 3 * inning, 3)));
     }
 }
 
@@ -309,22 +310,22 @@ void ReadingLoop::readWind(std::string_view line) {
 void ReadingLoop::readTemperature(std::string_view line) {
     std::size_t start = line.find("Temperature:") + std::string_view("Temperature: ").size();
     record_.temperature = start < line.size() ? leadingNumber(line.substr(start, 3)) : 0;
-    record_.weatherLine = static_cast<std::int16_t>(lineNumber_);
+    sections_.weatherLine = static_cast<std::int16_t>(lineNumber_);
 }
 
 void ReadingLoop::trackPitchingSection(std::string_view line) {
     const int n = lineNumber_;
-    if (record_.pitchingHeaderLine == kMaxStoredLines && isPitchingHeader(line)) {
-        record_.pitchingHeaderLine = static_cast<std::int16_t>(n);
+    if (sections_.pitchingHeaderLine == kMaxStoredLines && isPitchingHeader(line)) {
+        sections_.pitchingHeaderLine = static_cast<std::int16_t>(n);
     }
-    bool afterHeader = n > record_.pitchingHeaderLine;
-    if (line == " " && afterHeader && n < record_.pitchingEndLine) {
+    bool afterHeader = n > sections_.pitchingHeaderLine;
+    if (line == " " && afterHeader && n < sections_.pitchingEndLine) {
         // The first single-blank line ends the visitors' pitchers, the second the home team's.
-        record_.pitchingEndLine = record_.pitchingEndLine == kMaxStoredLines
-                                      ? static_cast<std::int16_t>(kMaxStoredLines - 1)
-                                      : static_cast<std::int16_t>(n);
+        sections_.pitchingEndLine = sections_.pitchingEndLine == kMaxStoredLines
+                                        ? static_cast<std::int16_t>(kMaxStoredLines - 1)
+                                        : static_cast<std::int16_t>(n);
     }
-    if (afterHeader && n < record_.pitchingEndLine) {
+    if (afterHeader && n < sections_.pitchingEndLine) {
         readDecisions(line);
     }
 }

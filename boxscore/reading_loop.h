@@ -3,17 +3,18 @@
 #include <string>
 #include <string_view>
 
+#include "boxscore/boxscore_sections.h"
 #include "boxscore/game_record.h"
 
 namespace quillbat {
 
-// The reading loop over a boxscore's lines, in file order: stores each line and fills the game
-// identity, the line score, the conditions, the pitchers with a decision and the section
-// markers. The batter table is filled later from the stored lines (readBattingRows).
+// The reading loop over a boxscore's lines, in file order: stores each line, notes where the
+// sections lie and fills the game identity, the line score, the conditions and the pitchers
+// with a decision. The batters are read later from the sections (readBattingRows).
 class ReadingLoop {
   public:
-    // record is filled in place; fileName only names the file in refusals.
-    ReadingLoop(GameRecord& record, const std::string& fileName);
+    // record and sections are filled in place; fileName only names the file in refusals.
+    ReadingLoop(GameRecord& record, BoxscoreSections& sections, const std::string& fileName);
 
     // Takes the next line of the file (without its line end). Returns false once the line
     // holding a form feed has been taken: the game ends there and further lines are not read.
@@ -39,6 +40,7 @@ class ReadingLoop {
     void readDecisions(std::string_view line);
 
     GameRecord& record_;
+    BoxscoreSections& sections_;
     const std::string& fileName_;
     int lineNumber_ = 1;
     bool seenLineScore_ = false;

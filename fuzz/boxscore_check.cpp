@@ -42,8 +42,8 @@ std::string articleOf(const GameRecord& record, PhraseSource& phrases) {
 template <typename Read>
 Outcome outcomeOf(Read read, PhraseSource& phrases) {
     try {
-        const GameRecord record = read();
-        return {articleOf(record, phrases), recordToJson(record), {}};
+        const BoxscoreReading reading = read();
+        return {articleOf(reading.record, phrases), recordToJson(reading), {}};
     } catch (const InputError& error) {
         return {std::nullopt, {}, error.what()};
     }

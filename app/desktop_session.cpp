@@ -1,0 +1,57 @@
+#include "app/desktop_session.h"
+
+#include "app/default_team.h"
+#include "app/file_system.h"
+#include "app/save_article.h"
+
+namespace quillbat {
+
+DesktopSession::DesktopSession(const std::filesystem::path& settingsFolder,
+                               const std::filesystem::path& phraseFolder, Env& env,
+                               std::optional<std::uint32_t> firstSeed)
+    : env_(env), settings_(settingsFolder, env), phrases_(phraseFolder, env), seeds_(firstSeed) {
+    settings_.load();
+}
+
+GameLoad DesktopSession::load(const std::string& chosenPath) {
+    // A file named on the command line may be named from the current folder; the remembered
+    // folder and the saved article need its full name.
+    std::error_code noFullName;
+    const std::filesystem::path full =
+        std::filesystem::absolute(pathFromUtf8(chosenPath), noFullName);
+    const std::string boxscorePath = noFullName ? chosenPath : pathToUtf8(full);
+    GameLoad load = loadGame(boxscorePath, phrases_, seeds_.next());
+    if (!load.game) {
+        return load;
+    }
+    lastBoxscore_ = boxscorePath;
+    if (load.complete) {
+        try {
+            settings_.rememberFolder(boxscoreFolder(boxscorePath));
+        } catch (const FileWriteError& error) {
+            load.message =
+                std::string(error.what()) + ". The folder is remembered until the program ends.";
+        }
+    }
+    return load;
+}
+
+std::string DesktopSession::setDefaultTeam(const std::optional<std::string>& typed) {
+    const DefaultTeamReading reading = readDefaultTeam(typed, settings_.defaultTeam());
+    std::string message = reading.message;
+    try {
+        settings_.setDefaultTeam(reading.team);
+    } catch (const FileWriteError& error) {
+        if (!message.empty()) {
+            message += "\n";
+        }
+        message += std::string(error.what()) + ". The default team holds until the program ends.";
+    }
+    return message;
+}
+
+std::string DesktopSession::saveArticle(std::string_view articleText) {
+    return saveToFile(env_, lastBoxscore_, articleText);
+}
+
+}  // namespace quillbat

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/boxscore_filter.h"
+#include "app/env.h"
+#include "app/folder_phrase_source.h"
+#include "app/load_game.h"
+#include "app/settings.h"
+#include "article/random_source.h"
+
+// What a desktop program keeps between its commands, and the commands themselves, knowing no
+// window: each menu command and button of a front end is one call here, and the front end shows
+// what the call returns in its own way.
+namespace quillbat {
+
+class DesktopSession {
+  public:
+    // A session whose settings files lie in settingsFolder and whose phrase files lie in
+    // phraseFolder; files are written and the time is asked through env. Reads the settings at
+    // once (both defaults when either file is missing or unreadable). The k-th load of the
+    // session (from 0) is seeded with firstSeed + k when it is given, from the clock otherwise.
+    DesktopSession(const std::filesystem::path& settingsFolder,
+                   const std::filesystem::path& phraseFolder, Env& env,
+                   std::optional<std::uint32_t> firstSeed);
+
+    // Load Boxscore, before the Open dialog: its filter (the default team's home boxscores, or
+    // all) and the folder it opens in.
+    BoxscoreFilter openDialogFilter() const { return boxscoreFilter(settings_.defaultTeam()); }
+    const std::string& openDialogFolder() const { return settings_.folder(); }
+
+    // Load Boxscore once a file was chosen (UTF-8), also a file named on the command line or
+    // dropped on the window. On a refusal only the message is given and nothing changes here.
+    // Otherwise the boxscore becomes the one Save To File writes beside; when the article is
+    // complete its folder is remembered (a path.dat that cannot be written adds its reason to
+    // the message; the folder still holds until the program ends).
+    GameLoad load(const std::string& boxscorePath);
+
+    // Default Team: the input box's preset, then what the user typed (nothing on Cancel).
+    // Keeps the number read or, for a refused one, the current number, and rewrites team.dat
+    // in every case. Returns the message to show (a refused number, a team.dat that cannot be
+    // written), or an empty text.
+    std::string defaultTeamPreset() const { return std::to_string(settings_.defaultTeam()); }
+    std::string setDefaultTeam(const std::optional<std::string>& typed);
+
+    // Save To File of the article box's text, beside the last boxscore loaded. Returns the
+    // message to show, or an empty text (saved, or too short to save).
+    std::string saveArticle(std::string_view articleText);
+
+  private:
+    Env& env_;
+    Settings settings_;
+    FolderPhraseSource phrases_;
+    ArticleSeeds seeds_;
+    std::string lastBoxscore_;
+};
+
+}  // namespace quillbat

@@ -1,0 +1,45 @@
+// quillbat: the desktop program.
+//   quillbat [--seed N] [BOXSCORE]
+
+#include <QApplication>
+#include <cstdio>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/desktop_arguments.h"
+#include "app/desktop_session.h"
+#include "app/file_system.h"
+#include "qt/dialogs.h"
+#include "qt/main_window.h"
+#include "qt/pictures.h"
+#include "qt/splash_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    application.setApplicationName("Quillbat");
+    application.setWindowIcon(QIcon(quillbat::qt::baseballPicture(64)));
+
+    std::vector<std::string> arguments;
+    for (const QString& argument : application.arguments().mid(1)) {
+        arguments.push_back(quillbat::qt::toUtf8(argument));
+    }
+    auto parsed = quillbat::parseDesktopArguments(arguments);
+    if (auto* error = std::get_if<quillbat::DesktopUsageError>(&parsed)) {
+        std::fprintf(stderr, "%s\n", error->message.c_str());
+        return 2;
+    }
+    const auto& given = std::get<quillbat::DesktopArguments>(parsed);
+
+    const std::filesystem::path folder = quillbat::programFolder();
+    quillbat::DesktopSession session(folder, folder, quillbat::systemEnv(), given.seed);
+    quillbat::qt::QtDialogs dialogs;
+    quillbat::qt::MainWindow mainWindow(session, dialogs);
+    if (given.boxscore) {
+        mainWindow.loadWhenShown(quillbat::qt::fromUtf8(*given.boxscore));
+    }
+
+    auto* splash = new quillbat::qt::SplashWindow(mainWindow);
+    splash->showMaximized();
+    return application.exec();
+}
