@@ -22,9 +22,11 @@ BoxscoreFilter boxscoreFilter(std::int16_t defaultTeam) {
         filter.patterns = {"*.box"};
         return filter;
     }
-    const std::string tt = twoDigitTeam(defaultTeam);
-    for (const char* game : {"0", "1", "2"}) {
-        filter.patterns.push_back("*" + tt + game + ".box");
+    for (char game : {'0', '1', '2'}) {
+        std::string pattern = "*" + twoDigitTeam(defaultTeam);
+        pattern += game;
+        pattern += ".box";
+        filter.patterns.push_back(std::move(pattern));
     }
     return filter;
 }
