@@ -25,6 +25,7 @@ GameLoad DesktopSession::load(const std::string& chosenPath) {
         return load;
     }
     lastBoxscore_ = boxscorePath;
+    lastGame_ = articleParts(load.game->record, {});
     if (load.complete) {
         try {
             settings_.rememberFolder(boxscoreFolder(boxscorePath));
@@ -52,6 +53,16 @@ std::string DesktopSession::setDefaultTeam(const std::optional<std::string>& typ
 
 std::string DesktopSession::saveArticle(std::string_view articleText) {
     return saveToFile(env_, lastBoxscore_, articleText);
+}
+
+std::optional<std::string> DesktopSession::renderAs(ArticleFormat format,
+                                                    std::string_view articleText) const {
+    if (!lastGame_) {
+        return std::nullopt;
+    }
+    ArticleParts parts = *lastGame_;
+    parts.article = articleText;
+    return renderArticle(format, parts);
 }
 
 }  // namespace quillbat

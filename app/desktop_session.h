@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/article_format.h"
 #include "app/boxscore_filter.h"
 #include "app/env.h"
 #include "app/folder_phrase_source.h"
@@ -51,12 +52,17 @@ class DesktopSession {
     // message to show, or an empty text (saved, or too short to save).
     std::string saveArticle(std::string_view articleText);
 
+    // Copy As: the article box's text (the user's edits kept) rendered in format with the
+    // headline and line score of the last boxscore loaded; nothing before one was loaded.
+    std::optional<std::string> renderAs(ArticleFormat format, std::string_view articleText) const;
+
   private:
     Env& env_;
     Settings settings_;
     FolderPhraseSource phrases_;
     ArticleSeeds seeds_;
     std::string lastBoxscore_;
+    std::optional<ArticleParts> lastGame_;  // its headline and line score, no article
 };
 
 }  // namespace quillbat
