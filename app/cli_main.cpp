@@ -42,6 +42,16 @@ int main(int argc, char** argv) {
                                   "bbcode, markdown or html")
                        ->check(CLI::IsMember(formats))
                        ->excludes(record);
+    const std::map<std::string, quillbat::NameStyle> nameStyles = {
+        {"boxscore", quillbat::NameStyle::kBoxscore},
+        {"newspaper", quillbat::NameStyle::kNewspaper}};
+    std::string nameStyle = "boxscore";
+    auto* names = app.add_option("--names", nameStyle,
+                                 "Write the players' names as the boxscore prints them "
+                                 "(boxscore, the default: \"Holland,G\") or as a newspaper does "
+                                 "(newspaper: \"Holland\", or \"G. Holland\" beside a namesake)")
+                      ->check(CLI::IsMember(nameStyles))
+                      ->excludes(record);
     app.add_option("boxscores", options.boxscores, "Boxscore files (.box)");
     std::string checkFolder;
     auto* check = app.add_option("--check-phrases", checkFolder,
@@ -50,7 +60,8 @@ int main(int argc, char** argv) {
                       ->expected(0, 1)
                       ->excludes(save)
                       ->excludes(record)
-                      ->excludes(format);
+                      ->excludes(format)
+                      ->excludes(names);
     try {
         app.parse(arguments.count(), arguments.values());
         if (check->count() > 0 && !options.boxscores.empty()) {
@@ -65,6 +76,7 @@ int main(int argc, char** argv) {
     }
 
     options.format = formats.at(formatName);
+    options.names = nameStyles.at(nameStyle);
     if (!checkFolder.empty()) {
         dataFolder = checkFolder;
     }

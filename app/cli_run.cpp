@@ -17,7 +17,7 @@ namespace {
 bool writeArticleOf(const std::string& boxscore, std::uint32_t seed, const CliOptions& options,
                     PhraseSource& phrases, Env& env, std::ostream& out, std::ostream& err,
                     bool& somethingPrinted) {
-    const GameLoad load = loadGame(boxscore, phrases, seed);
+    const GameLoad load = loadGame(boxscore, phrases, seed, options.names);
     if (!load.complete) {
         err << load.message << '\n';
         return false;

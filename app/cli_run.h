@@ -9,6 +9,7 @@
 
 #include "app/article_format.h"
 #include "app/env.h"
+#include "app/name_style.h"
 
 // What quillbat-cli does once its options are read: articles or game records of boxscores.
 namespace quillbat {
@@ -22,6 +23,7 @@ struct CliOptions {
     bool record = false;                          // the game record as JSON instead of the article
     ArticleFormat format = ArticleFormat::kText;  // how each article is written and saved
     std::vector<std::string> boxscores;           // UTF-8 file names, in order
+    NameStyle names = NameStyle::kBoxscore;       // how the articles write the players' names
 };
 
 // For each boxscore in order writes its article (or its game record as one line of JSON, which
