@@ -16,6 +16,7 @@ namespace quillbat {
 namespace {
 
 const std::filesystem::path kSource = QUILLBAT_SOURCE_DIR;
+const std::filesystem::path kPhrases = kSource / "tests/article/phrases";
 
 std::string joined(const std::vector<std::string>& cells) {
     std::string text;
@@ -83,14 +84,10 @@ TEST(LineScoreText, InningsInGroupsOfThreeAndEveryColumnAsWideAsItsWidestCell) {
               "         123 456 789  R H E\n"
               "Ravens   000 100 000  1 0 0\n"
               "Loggers  000 000 00x  0 0 0\n");
-    EXPECT_EQ(lineScoreText(withCells(game(12, 0, 7), "0 0 3 0 0 9 0", "0 1 0 0 0 0")),
-              "         123 456 7   R  H  E\n"
-              "Ravens   003 009 0  12  0  0\n"
-              "Loggers  010 000     0  0  0\n");
-    EXPECT_EQ(lineScoreText(withCells(game(10, 1, 4), "10 0 0 0", "0 0 0 1")),
-              "           1  2  3   4   R  H  E\n"
-              "Ravens    10  0  0   0  10  0  0\n"
-              "Loggers    0  0  0   1   1  0  0\n");
+    EXPECT_EQ(lineScoreText(withCells(game(12, 0, 7), "0 0 3 0 0 9 0", "0 10 0 0 0 0")),
+              "           1  2  3   4  5  6   7   R  H  E\n"
+              "Ravens     0  0  3   0  0  9   0  12  0  0\n"
+              "Loggers    0 10  0   0  0  0       0  0  0\n");
     EXPECT_EQ(
         lineScoreText(withCells(game(1, 0, 10), "0 0 0 0 0 0 0 0 0 1", "0 0 0 0 0 0 0 0 0 0")),
         "           1  2  3   4  5  6   7  8  9  10  R H E\n"
@@ -148,11 +145,13 @@ TEST(RenderArticle, EveryValueStaysTextInEveryFormat) {
 // What quillbat-cli prints for the boxscores, the first with seed, with the test phrase files.
 std::string printed(const std::vector<std::string>& boxscores, ArticleFormat format,
                     std::uint32_t seed, bool save = false) {
-    CliOptions options{.seed = seed,
-                       .dataFolder = kSource / "tests/article/phrases",
-                       .save = save,
-                       .format = format,
-                       .boxscores = boxscores};
+    const CliOptions options{.seed = seed,
+                             .dataFolder = kPhrases,
+                             .save = save,
+                             .record = false,
+                             .format = format,
+                             .boxscores = boxscores,
+                             .names = {}};
     std::ostringstream out;
     std::ostringstream err;
     runCli(options, systemEnv(), out, err);
@@ -179,7 +178,7 @@ TEST(CliFormats, RenderingsApartByAnEmptyLineNoneForARefusedBoxscoreSavedUnderTh
 
 TEST(DesktopSessionCopyAs, TheGivenTextWithTheHeadlineAndLineScoreOfTheLastGameLoaded) {
     TempFolder folder;
-    DesktopSession session(folder.path(), kSource / "tests/article/phrases", systemEnv(), 7);
+    DesktopSession session(folder.path(), kPhrases, systemEnv(), 7);
     EXPECT_EQ(session.renderAs(ArticleFormat::kBbcode, "Edited."), std::nullopt);
     session.load((kSource / "examples/2026050306100.box").string());
     session.load((folder / "missing.box").string());
