@@ -20,7 +20,7 @@ GameLoad DesktopSession::load(const std::string& chosenPath) {
     const std::filesystem::path full =
         std::filesystem::absolute(pathFromUtf8(chosenPath), noFullName);
     const std::string boxscorePath = noFullName ? chosenPath : pathToUtf8(full);
-    GameLoad load = loadGame(boxscorePath, phrases_, seeds_.next());
+    GameLoad load = loadGame(boxscorePath, phrases_, seeds_.next(), settings_.nameStyle());
     if (!load.game) {
         return load;
     }
@@ -49,6 +49,15 @@ std::string DesktopSession::setDefaultTeam(const std::optional<std::string>& typ
         message += std::string(error.what()) + ". The default team holds until the program ends.";
     }
     return message;
+}
+
+std::string DesktopSession::setNameStyle(NameStyle style) {
+    try {
+        settings_.setNameStyle(style);
+    } catch (const FileWriteError& error) {
+        return std::string(error.what()) + ". The name style holds until the program ends.";
+    }
+    return {};
 }
 
 std::string DesktopSession::saveArticle(std::string_view articleText) {

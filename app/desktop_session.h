@@ -48,6 +48,12 @@ class DesktopSession {
     std::string defaultTeamPreset() const { return std::to_string(settings_.defaultTeam()); }
     std::string setDefaultTeam(const std::optional<std::string>& typed);
 
+    // Newspaper Names: the style of the players' names the next loads write, remembered in
+    // names.dat. Returns the message to show (a names.dat that cannot be written; the style
+    // still holds until the program ends), or an empty text.
+    NameStyle nameStyle() const { return settings_.nameStyle(); }
+    std::string setNameStyle(NameStyle style);
+
     // Save To File of the article box's text, beside the last boxscore loaded. Returns the
     // message to show, or an empty text (saved, or too short to save).
     std::string saveArticle(std::string_view articleText);

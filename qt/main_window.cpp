@@ -129,6 +129,13 @@ void MainWindow::buildMenu() {
         connect(action, &QAction::triggered, this,
                 [this, format = item.format] { copyAs(format); });
     }
+    QMenu* options = bar->addMenu("&Options");
+    options->setObjectName("mnuOptions");
+    QAction* names = options->addAction("&Newspaper Names");
+    names->setObjectName("mnuNewspaperNames");
+    names->setCheckable(true);
+    names->setChecked(session_.nameStyle() == NameStyle::kNewspaper);
+    connect(names, &QAction::toggled, this, &MainWindow::setNewspaperNames);
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("mnuHelp");
     QAction* about = help->addAction("&About");
@@ -255,6 +262,14 @@ void MainWindow::copyAs(ArticleFormat format) {
     }
     clipboardData->setText(text);
     QGuiApplication::clipboard()->setMimeData(clipboardData);
+}
+
+void MainWindow::setNewspaperNames(bool checked) {
+    std::string message =
+        session_.setNameStyle(checked ? NameStyle::kNewspaper : NameStyle::kBoxscore);
+    if (!message.empty()) {
+        dialogs_.showMessage("Newspaper Names", fromUtf8(message));
+    }
 }
 
 void MainWindow::saveToFile() {

@@ -37,6 +37,8 @@ class MainWindow final : public QMainWindow {
     // Copy As: the article box's text with the game's headline and line score, in format; HTML
     // goes on the clipboard as HTML and as its source text.
     void copyAs(ArticleFormat format);
+    // Newspaper Names, checked or not: the style of the names from the next load on.
+    void setNewspaperNames(bool checked);
     void saveToFile();
     void showAbout();
     void showInstructions();
