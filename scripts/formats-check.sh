@@ -2,7 +2,8 @@
 # Checks the renderings of every boxscore under examples/ as a reader gets them: the HTML
 # fragment, in a minimal page, passes tidy's HTML5 check without a warning and headless Chromium
 # draws it to a PNG; the Markdown goes through cmark with its code block intact; --format text is
-# the plain article; and the bad uses of --format and --names are refused.
+# the plain article; --names newspaper leaves no "Surname,X" name; and the bad uses of --format
+# and --names are refused.
 #   scripts/formats-check.sh [BUILD]    (default: build, which must hold quillbat-cli)
 # The pages and pictures are left in BUILD/formats-check/. Ends with "N passed, N failed";
 # exits 1 on a failure.
@@ -82,6 +83,11 @@ same_bytes() {
     cmp -s <("$cli" --seed 7 --data "$build" "$1") <("$cli" --seed 7 --data "$build" --format text "$1")
 }
 
+# A newspaper prints no name in the boxscore's "Surname,Initials" form.
+no_boxscore_names() {
+    ! "$cli" --seed 7 --data "$build" --names newspaper "$1" | grep -qE '[A-Za-z],[A-Za-z]'
+}
+
 bad_usage() {
     local status=0
     "$cli" --data "$build" "$@" >"$out/usage.out" 2>/dev/null || status=$?
@@ -97,11 +103,14 @@ for boxscore in examples/*.box; do
     "$cli" --seed 7 --data "$build" --format markdown "$boxscore" >"$out/$name.md"
     check "$name: cmark keeps the line score's code block" code_block_survives "$out/$name.md"
     check "$name: --format text is the plain article" same_bytes "$boxscore"
+    check "$name: --names newspaper prints no Surname,X name" no_boxscore_names "$boxscore"
 done
 
 game=examples/2026050306100.box
 check "--format rtf is bad usage" bad_usage --format rtf "$game"
 check "--format with --record is bad usage" bad_usage --format html --record "$game"
+check "--names nickname is bad usage" bad_usage --names nickname "$game"
+check "--names with --record is bad usage" bad_usage --names newspaper --record "$game"
 
 echo "formats check: $passed passed, $failed failed (pages and pictures in $out)"
 [ "$failed" -eq 0 ]
