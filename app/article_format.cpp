@@ -110,9 +110,9 @@ std::string htmlCell(std::string_view element, std::string_view cssClass, std::s
 
 std::string htmlTable(const LineScore& lineScore) {
     std::string columns = "<colgroup class=\"team\"></colgroup>";
-    for (std::size_t first = 0; first < lineScore.innings; first += 3) {
+    for (std::size_t first = 0; first < lineScore.innings; first += kInningsPerGroup) {
         columns += "<colgroup class=\"innings\" span=\"" +
-                   std::to_string(std::min<std::size_t>(3, lineScore.innings - first)) +
+                   std::to_string(std::min(kInningsPerGroup, lineScore.innings - first)) +
                    "\"></colgroup>";
     }
     columns += "<colgroup class=\"totals\" span=\"3\"></colgroup>";

@@ -5,8 +5,6 @@
 namespace quillbat {
 namespace {
 
-constexpr std::size_t kInningsPerGroup = 3;
-
 std::string padLeft(const std::string& text, std::size_t width) {
     return std::string(width - std::min(width, text.size()), ' ') + text;
 }

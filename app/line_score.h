@@ -9,6 +9,9 @@
 
 namespace quillbat {
 
+// Newspapers print the innings of a line score in groups of three.
+inline constexpr std::size_t kInningsPerGroup = 3;
+
 // One team's row of a line score, every value as text.
 struct LineScoreRow {
     std::string teamName;

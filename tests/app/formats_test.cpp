@@ -97,7 +97,7 @@ TEST(LineScoreText, InningsInGroupsOfThreeAndEveryColumnAsWideAsItsWidestCell) {
 
 // Team names and an article that would be markup in every format.
 ArticleParts markupParts() {
-    GameRecord record = withCells(game(1, 0, 2), "1 0", "0 x");
+    GameRecord record = withCells(game(1, 0, 4), "1 0 0 0", "0 0 0 x");
     record.teamName[kVisitors] = "<script>";
     record.teamName[kHome] = "```[url=x]*_|";
     return articleParts(record, "  Tom & \"Jo\" [i]won*  \r\n\r\n  2nd ` line ");
@@ -108,31 +108,32 @@ TEST(RenderArticle, EveryValueStaysTextInEveryFormat) {
         {ArticleFormat::kText, "  Tom & \"Jo\" [i]won*  \r\n\r\n  2nd ` line "},
         {ArticleFormat::kBbcode,
          "[b]<script> 1, ```[[b][/b]url=x]*_| 0[/b]\n[code]\n"
-         "               12  R H E\n"
-         "<script>       10  1 0 0\n"
-         "```[[b][/b]url=x]*_|  0x  0 0 0\n"
+         "               123 4  R H E\n"
+         "<script>       100 0  1 0 0\n"
+         "```[[b][/b]url=x]*_|  000 x  0 0 0\n"
          "[/code]\nTom & \"Jo\" [[b][/b]i]won*\n\n2nd ` line\n"},
         {ArticleFormat::kMarkdown,
          "**\\<script\\> 1, \\`\\`\\`\\[url=x\\]\\*\\_\\| 0**\n\n````\n"
-         "               12  R H E\n"
-         "<script>       10  1 0 0\n"
-         "```[url=x]*_|  0x  0 0 0\n"
+         "               123 4  R H E\n"
+         "<script>       100 0  1 0 0\n"
+         "```[url=x]*_|  000 x  0 0 0\n"
          "````\n\nTom \\& \"Jo\" \\[i\\]won\\*\n\n2nd \\` line\n"},
         {ArticleFormat::kHtml,
          "<article class=\"quillbat-game\">\n"
          "<h2 class=\"quillbat-headline\">&lt;script&gt; 1, ```[url=x]*_| 0</h2>\n"
          "<table class=\"quillbat-line-score\">\n"
-         "<colgroup class=\"team\"></colgroup><colgroup class=\"innings\" span=\"2\"></colgroup>"
-         "<colgroup class=\"totals\" span=\"3\"></colgroup>\n<thead>\n"
+         "<colgroup class=\"team\"></colgroup><colgroup class=\"innings\" span=\"3\"></colgroup>"
+         "<colgroup class=\"innings\" span=\"1\"></colgroup><colgroup class=\"totals\" "
+         "span=\"3\"></colgroup>\n<thead>\n"
          "<tr><td class=\"team\"></td><th class=\"inning\">1</th><th class=\"inning\">2</th><th "
-         "class=\"runs\">R</th><th class=\"hits\">H</th><th class=\"errors\">E</th></tr>\n"
-         "</thead>\n<tbody>\n"
+         "class=\"inning\">3</th><th class=\"inning\">4</th><th class=\"runs\">R</th><th "
+         "class=\"hits\">H</th><th class=\"errors\">E</th></tr>\n</thead>\n<tbody>\n"
          "<tr><th class=\"team\" scope=\"row\">&lt;script&gt;</th><td class=\"inning\">1</td><td "
-         "class=\"inning\">0</td><td class=\"runs\">1</td><td class=\"hits\">0</td><td "
-         "class=\"errors\">0</td></tr>\n"
+         "class=\"inning\">0</td><td class=\"inning\">0</td><td class=\"inning\">0</td><td "
+         "class=\"runs\">1</td><td class=\"hits\">0</td><td class=\"errors\">0</td></tr>\n"
          "<tr><th class=\"team\" scope=\"row\">```[url=x]*_|</th><td class=\"inning\">0</td><td "
-         "class=\"inning\">x</td><td class=\"runs\">0</td><td class=\"hits\">0</td><td "
-         "class=\"errors\">0</td></tr>\n"
+         "class=\"inning\">0</td><td class=\"inning\">0</td><td class=\"inning\">x</td><td "
+         "class=\"runs\">0</td><td class=\"hits\">0</td><td class=\"errors\">0</td></tr>\n"
          "</tbody>\n</table>\n"
          "<p class=\"quillbat-article\">Tom &amp; &quot;Jo&quot; [i]won*</p>\n"
          "<p class=\"quillbat-article\">2nd ` line</p>\n</article>\n"},

@@ -58,6 +58,7 @@ TEST(NewspaperNames, SurnameAloneUnlessANamesakeNeedsTheInitials) {
          {},
          {},
          "Griffey Jr.|Davis|C. Davis|Davison|||"},
+        {{"Berg,Ål", "Berg,Äb"}, {}, {}, "Å. Berg|Ä. Berg|||"},
         {{",J", "A.J.", "Cruz,"}, {"Cruz , N"}, {}, ",J|A.J.|Cruz,|N. Cruz|||"},
     };
     for (const NamesCase& names : cases) {
