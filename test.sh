@@ -7,6 +7,8 @@
 #   ./test.sh format     checks that every C++ source is formatted with .clang-format
 #   ./test.sh windows    the core tests and quillbat-cli cross-built for Windows (build-windows/),
 #                        run under Wine and compared byte for byte with the Linux build
+#   ./test.sh formats    the HTML and Markdown of every example through tidy, headless Chromium
+#                        and cmark (installed when missing)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 cd "$QUILLBAT_ROOT"
@@ -29,6 +31,10 @@ windows)
     configure_and_build build
     scripts/windows-check.sh build build-windows
     ;;
+formats)
+    configure_and_build build
+    scripts/formats-check.sh build
+    ;;
 format)
     ensure_packages clang-format
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
@@ -38,7 +44,7 @@ fuzz)
     fuzz/run_fuzzers.sh "${2:-}"
     ;;
 *)
-    echo "usage: ./test.sh [sanitize|format|windows|fuzz SECONDS]" >&2
+    echo "usage: ./test.sh [sanitize|format|formats|windows|fuzz SECONDS]" >&2
     exit 2
     ;;
 esac

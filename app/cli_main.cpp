@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <map>
 
 #include "app/check_phrases.h"
 #include "app/cli_run.h"
@@ -29,6 +30,28 @@ int main(int argc, char** argv) {
     auto* record = app.add_flag("--record", options.record,
                                 "Print the game record as JSON instead of the article")
                        ->excludes(save);
+    const std::map<std::string, quillbat::ArticleFormat> formats = {
+        {"text", quillbat::ArticleFormat::kText},
+        {"bbcode", quillbat::ArticleFormat::kBbcode},
+        {"markdown", quillbat::ArticleFormat::kMarkdown},
+        {"html", quillbat::ArticleFormat::kHtml}};
+    std::string formatName = "text";
+    auto* format = app.add_option("--format", formatName,
+                                  "Write each article with its headline and line score for a "
+                                  "forum or a web page: text (the default, the article alone), "
+                                  "bbcode, markdown or html")
+                       ->check(CLI::IsMember(formats))
+                       ->excludes(record);
+    const std::map<std::string, quillbat::NameStyle> nameStyles = {
+        {"boxscore", quillbat::NameStyle::kBoxscore},
+        {"newspaper", quillbat::NameStyle::kNewspaper}};
+    std::string nameStyle = "boxscore";
+    auto* names = app.add_option("--names", nameStyle,
+                                 "Write the players' names as the boxscore prints them "
+                                 "(boxscore, the default: \"Holland,G\") or as a newspaper does "
+                                 "(newspaper: \"Holland\", or \"G. Holland\" beside a namesake)")
+                      ->check(CLI::IsMember(nameStyles))
+                      ->excludes(record);
     app.add_option("boxscores", options.boxscores, "Boxscore files (.box)");
     std::string checkFolder;
     auto* check = app.add_option("--check-phrases", checkFolder,
@@ -36,7 +59,9 @@ int main(int argc, char** argv) {
                                  "or the program's folder), one line per problem")
                       ->expected(0, 1)
                       ->excludes(save)
-                      ->excludes(record);
+                      ->excludes(record)
+                      ->excludes(format)
+                      ->excludes(names);
     try {
         app.parse(arguments.count(), arguments.values());
         if (check->count() > 0 && !options.boxscores.empty()) {
@@ -50,6 +75,8 @@ int main(int argc, char** argv) {
         return status == 0 ? 0 : 2;
     }
 
+    options.format = formats.at(formatName);
+    options.names = nameStyles.at(nameStyle);
     if (!checkFolder.empty()) {
         dataFolder = checkFolder;
     }

@@ -12,19 +12,26 @@
 namespace quillbat {
 namespace {
 
-// Writes one boxscore's article to out; returns false after reporting a failure to err.
+// Writes one boxscore's article or rendering to out, after an empty line when a rendering was
+// printed before (somethingPrinted, set here); returns false after reporting a failure to err.
 bool writeArticleOf(const std::string& boxscore, std::uint32_t seed, const CliOptions& options,
-                    PhraseSource& phrases, Env& env, std::ostream& out, std::ostream& err) {
-    const GameLoad load = loadGame(boxscore, phrases, seed);
+                    PhraseSource& phrases, Env& env, std::ostream& out, std::ostream& err,
+                    bool& somethingPrinted) {
+    const GameLoad load = loadGame(boxscore, phrases, seed, options.names);
     if (!load.complete) {
         err << load.message << '\n';
         return false;
     }
-    const std::string& article = load.game->article;
-    out << article << '\n';
+    const ArticleParts parts = articleParts(load.game->record, load.game->article);
+    if (options.format == ArticleFormat::kText) {
+        out << parts.article << '\n';
+    } else {
+        out << (somethingPrinted ? "\n" : "") << renderArticle(options.format, parts);
+    }
+    somethingPrinted = true;
     if (options.save) {
         try {
-            saveArticle(env, boxscore, article);
+            saveArticle(env, boxscore, options.format, parts);
         } catch (const FileWriteError& error) {
             err << error.what() << '\n';
             return false;
@@ -51,12 +58,13 @@ int runCli(const CliOptions& options, Env& env, std::ostream& out, std::ostream&
     // One source for the whole run: it parses each phrase file once and re-reads it only when
     // the file changes.
     FolderPhraseSource phrases(options.dataFolder, env);
+    bool somethingPrinted = false;
     for (const std::string& boxscore : options.boxscores) {
         // Every boxscore takes its seed, a refused one too.
         const std::uint32_t seed = seeds.next();
-        const bool written = options.record
-                                 ? writeRecordOf(boxscore, out, err)
-                                 : writeArticleOf(boxscore, seed, options, phrases, env, out, err);
+        const bool written = options.record ? writeRecordOf(boxscore, out, err)
+                                            : writeArticleOf(boxscore, seed, options, phrases, env,
+                                                             out, err, somethingPrinted);
         allWritten = allWritten && written;
     }
     out.flush();

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "app/article_format.h"
 #include "app/env.h"
+#include "app/name_style.h"
 
 // What quillbat-cli does once its options are read: articles or game records of boxscores.
 namespace quillbat {
@@ -16,15 +18,19 @@ struct CliOptions {
     // The random source's seed for the first boxscore; the k-th (from 0) gets seed + k, modulo
     // 2^32. Without it every boxscore gets a seed from the clock.
     std::optional<std::uint32_t> seed;
-    std::filesystem::path dataFolder;    // where the phrase files lie
-    bool save = false;                   // also write each article beside its boxscore
-    bool record = false;                 // the game record as JSON instead of the article
-    std::vector<std::string> boxscores;  // UTF-8 file names, in order
+    std::filesystem::path dataFolder;             // where the phrase files lie
+    bool save = false;                            // also write each article beside its boxscore
+    bool record = false;                          // the game record as JSON instead of the article
+    ArticleFormat format = ArticleFormat::kText;  // how each article is written and saved
+    std::vector<std::string> boxscores;           // UTF-8 file names, in order
+    NameStyle names = NameStyle::kBoxscore;       // how the articles write the players' names
 };
 
 // For each boxscore in order writes its article (or its game record as one line of JSON, which
-// reads no phrase file) followed by "\n" to out, the bytes unchanged. A refused boxscore, a
-// phrase-file error or an article that cannot be saved writes one line naming the file and the
+// reads no phrase file) followed by "\n" to out, the bytes unchanged; in a format other than
+// text, the rendering of the article instead, the renderings of two boxscores apart by an empty
+// line. With save, also writes each article (or rendering) beside its boxscore. A refused boxscore,
+// a phrase-file error or an article that cannot be saved writes one line naming the file and the
 // reason to err and nothing to out for that boxscore, and the run goes on with the next one.
 // Articles are saved through env. Returns 0 when every boxscore was written, otherwise 1.
 int runCli(const CliOptions& options, Env& env, std::ostream& out, std::ostream& err);

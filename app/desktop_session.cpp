@@ -20,11 +20,12 @@ GameLoad DesktopSession::load(const std::string& chosenPath) {
     const std::filesystem::path full =
         std::filesystem::absolute(pathFromUtf8(chosenPath), noFullName);
     const std::string boxscorePath = noFullName ? chosenPath : pathToUtf8(full);
-    GameLoad load = loadGame(boxscorePath, phrases_, seeds_.next());
+    GameLoad load = loadGame(boxscorePath, phrases_, seeds_.next(), settings_.nameStyle());
     if (!load.game) {
         return load;
     }
     lastBoxscore_ = boxscorePath;
+    lastGame_ = articleParts(load.game->record, {});
     if (load.complete) {
         try {
             settings_.rememberFolder(boxscoreFolder(boxscorePath));
@@ -50,8 +51,27 @@ std::string DesktopSession::setDefaultTeam(const std::optional<std::string>& typ
     return message;
 }
 
+std::string DesktopSession::setNameStyle(NameStyle style) {
+    try {
+        settings_.setNameStyle(style);
+    } catch (const FileWriteError& error) {
+        return std::string(error.what()) + ". The name style holds until the program ends.";
+    }
+    return {};
+}
+
 std::string DesktopSession::saveArticle(std::string_view articleText) {
     return saveToFile(env_, lastBoxscore_, articleText);
+}
+
+std::optional<std::string> DesktopSession::renderAs(ArticleFormat format,
+                                                    std::string_view articleText) const {
+    if (!lastGame_) {
+        return std::nullopt;
+    }
+    ArticleParts parts = *lastGame_;
+    parts.article = articleText;
+    return renderArticle(format, parts);
 }
 
 }  // namespace quillbat

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/article_format.h"
 #include "app/boxscore_filter.h"
 #include "app/env.h"
 #include "app/folder_phrase_source.h"
@@ -47,9 +48,19 @@ class DesktopSession {
     std::string defaultTeamPreset() const { return std::to_string(settings_.defaultTeam()); }
     std::string setDefaultTeam(const std::optional<std::string>& typed);
 
+    // Newspaper Names: the style of the players' names the next loads write, remembered in
+    // names.dat. Returns the message to show (a names.dat that cannot be written; the style
+    // still holds until the program ends), or an empty text.
+    NameStyle nameStyle() const { return settings_.nameStyle(); }
+    std::string setNameStyle(NameStyle style);
+
     // Save To File of the article box's text, beside the last boxscore loaded. Returns the
     // message to show, or an empty text (saved, or too short to save).
     std::string saveArticle(std::string_view articleText);
+
+    // Copy As: the article box's text (the user's edits kept) rendered in format with the
+    // headline and line score of the last boxscore loaded; nothing before one was loaded.
+    std::optional<std::string> renderAs(ArticleFormat format, std::string_view articleText) const;
 
   private:
     Env& env_;
@@ -57,6 +68,7 @@ class DesktopSession {
     FolderPhraseSource phrases_;
     ArticleSeeds seeds_;
     std::string lastBoxscore_;
+    std::optional<ArticleParts> lastGame_;  // its headline and line score, no article
 };
 
 }  // namespace quillbat

@@ -28,10 +28,14 @@ ScoreboardValues scoreboardValues(const GameRecord& record) {
     return values;
 }
 
-GameLoad loadGame(const std::string& boxscorePath, PhraseSource& phrases, std::uint32_t seed) {
+GameLoad loadGame(const std::string& boxscorePath, PhraseSource& phrases, std::uint32_t seed,
+                  NameStyle names) {
     GameLoad load;
     try {
         GameRecord record = readBoxscoreFile(boxscorePath).record;
+        if (names == NameStyle::kNewspaper) {
+            useNewspaperNames(record);
+        }
         ScoreboardValues scoreboard = scoreboardValues(record);
         load.game = LoadedGame{std::move(record), std::move(scoreboard), {}};
     } catch (const InputError& error) {

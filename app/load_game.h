@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "app/name_style.h"
 #include "article/phrase_source.h"
 #include "boxscore/game_record.h"
 
@@ -62,9 +63,11 @@ struct GameLoad {
 };
 
 // Reads the boxscore at boxscorePath (UTF-8) whole, batting rows and stars included, then
-// writes its article with the phrase files of phrases and the random source seeded with seed.
-// Reading comes first, so a refused boxscore gives no game at all.
-GameLoad loadGame(const std::string& boxscorePath, PhraseSource& phrases, std::uint32_t seed);
+// writes its article with the phrase files of phrases and the random source seeded with seed,
+// the players' names in the style names (the record given back holds them so too). Reading
+// comes first, so a refused boxscore gives no game at all.
+GameLoad loadGame(const std::string& boxscorePath, PhraseSource& phrases, std::uint32_t seed,
+                  NameStyle names = NameStyle::kBoxscore);
 
 // The folder that holds a boxscore, which the Open dialog remembers (UTF-8).
 std::string boxscoreFolder(const std::string& boxscorePath);

@@ -136,6 +136,13 @@ std::string recordToJson(const BoxscoreReading& reading) {
     json["firstStar"] = starSlots(record.firstStar);
     json["secondStar"] = starSlots(record.secondStar);
     json["batters"] = {teamBatters(record, kVisitors), teamBatters(record, kHome)};
+    json["inningCells"] = perTeam(record.inningCells, [](const std::vector<std::string>& cells) {
+        Json texts = Json::array();
+        for (const std::string& cell : cells) {
+            texts.push_back(text(cell));
+        }
+        return texts;
+    });
     return json.dump();
 }
 

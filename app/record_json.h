@@ -10,8 +10,10 @@ namespace quillbat {
 // fields: game identity, line score (inningRuns per team for innings 1 up to innings, at most
 // 40; innings the rows did not give read 0), conditions (temperature -99 when none was given),
 // pitchers, then the reader's section markers, the stars as slot numbers 1..50 (50 for none),
-// and per team its batters. Per-team values are arrays [visitors, home]. Floats (average,
-// rating) and doubles are written as the shortest decimal that reads back to the same value.
+// per team its batters, and last inningCells: per team the cell of every inning as the line
+// score prints it, all the innings of a wrapped line score included. Per-team values are arrays
+// [visitors, home]. Floats (average, rating) and doubles are written as the shortest decimal
+// that reads back to the same value.
 // Text is shown as UTF-8: bytes that are not valid UTF-8 are taken as Windows-1252.
 std::string recordToJson(const BoxscoreReading& reading);
 

@@ -31,24 +31,38 @@ std::size_t startOfLastCharacters(const std::string& name, std::size_t count) {
     return position == 0 ? std::string::npos : position;
 }
 
-bool endsInTxt(const std::string& name) {
-    if (name.size() < 3) {
-        return false;
+// True when the two names differ at most in the case of ASCII letters: one file on Windows.
+bool sameFileName(std::string_view one, std::string_view other) {
+    return std::equal(
+        one.begin(), one.end(), other.begin(), other.end(),
+        [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+// Replaces the file named after the boxscore with ending by bytes.
+void writeBesideBoxscore(Env& env, const std::string& boxscorePath, std::string_view ending,
+                         std::string_view bytes) {
+    std::string fileName = articleFileName(boxscorePath, ending);
+    if (fileName.empty()) {
+        throw FileWriteError("cannot write an article for \"" + boxscorePath +
+                             "\": the name is too short to make a text file's name from");
     }
-    std::string ending = name.substr(name.size() - 3);
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ending == "txt";
+    // The article file takes the boxscore's name; for a boxscore that already ends in the
+    // ending that would be the boxscore itself (on Windows whatever the case of the letters).
+    if (sameFileName(fileName, boxscorePath)) {
+        throw FileWriteError("cannot write " + fileName +
+                             ": it is the boxscore itself, which would be overwritten");
+    }
+    env.replaceFile(pathFromUtf8(fileName), bytes);
 }
 
 }  // namespace
 
-std::string articleFileName(const std::string& boxscorePath) {
+std::string articleFileName(const std::string& boxscorePath, std::string_view ending) {
     std::size_t cut = startOfLastCharacters(boxscorePath, 3);
     if (cut == std::string::npos) {
         return {};
     }
-    return boxscorePath.substr(0, cut) + "txt";
+    return boxscorePath.substr(0, cut) + std::string(ending);
 }
 
 std::string savedArticleText(std::string_view article) {
@@ -73,18 +87,20 @@ bool saveArticle(Env& env, const std::string& boxscorePath, std::string_view art
     if (articleLength(article) < kShortestSavedArticle) {
         return false;
     }
-    std::string fileName = articleFileName(boxscorePath);
-    if (fileName.empty()) {
-        throw FileWriteError("cannot write an article for \"" + boxscorePath +
-                             "\": the name is too short to make a text file's name from");
+    writeBesideBoxscore(env, boxscorePath, fileEnding(ArticleFormat::kText),
+                        savedArticleText(article));
+    return true;
+}
+
+bool saveArticle(Env& env, const std::string& boxscorePath, ArticleFormat format,
+                 const ArticleParts& parts) {
+    if (format == ArticleFormat::kText) {
+        return saveArticle(env, boxscorePath, parts.article);
     }
-    // The article file takes the boxscore's name; for a boxscore that already ends in "txt"
-    // that would be the boxscore itself (on Windows whatever the case of the letters).
-    if (endsInTxt(boxscorePath)) {
-        throw FileWriteError("cannot write " + fileName +
-                             ": it is the boxscore itself, which would be overwritten");
+    if (articleLength(parts.article) < kShortestSavedArticle) {
+        return false;
     }
-    env.replaceFile(pathFromUtf8(fileName), savedArticleText(article));
+    writeBesideBoxscore(env, boxscorePath, fileEnding(format), renderArticle(format, parts));
     return true;
 }
 

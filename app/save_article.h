@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/article_format.h"
 #include "app/env.h"
 
 // Save To File: the article goes into a text file beside its boxscore, under the boxscore's
@@ -10,9 +11,10 @@
 namespace quillbat {
 
 // The article file's name: boxscorePath (UTF-8) with its last three characters replaced by
-// "txt" ("C:\League\gm05.box" gives "C:\League\gm05.txt"). A name of three characters or fewer
-// gives an empty text, since no article file can be named after it.
-std::string articleFileName(const std::string& boxscorePath);
+// ending ("C:\League\gm05.box" gives "C:\League\gm05.txt", with "md" "C:\League\gm05.md"). A
+// name of three characters or fewer gives an empty text, since no article file can be named
+// after it.
+std::string articleFileName(const std::string& boxscorePath, std::string_view ending = "txt");
 
 // The bytes Save To File writes: the article without the blanks at its two ends (only ' ';
 // line breaks and tabs stay), then CR LF.
@@ -29,6 +31,13 @@ std::size_t articleLength(std::string_view article);
 // the article file would be the boxscore itself (a boxscore whose name ends in "txt"); then no
 // file is changed.
 bool saveArticle(Env& env, const std::string& boxscorePath, std::string_view article);
+
+// Writes the rendering of parts in format beside its boxscore as saveArticle writes the article
+// (kText: saveArticle itself), under the name that format's fileEnding gives: nothing when
+// the article has 15 characters or fewer, otherwise the rendering's bytes as they are. Throws
+// FileWriteError as saveArticle does.
+bool saveArticle(Env& env, const std::string& boxscorePath, ArticleFormat format,
+                 const ArticleParts& parts);
 
 inline constexpr const char* kLoadBoxscoreFirst =
     "Please load a boxscore first: the article is saved beside it, under its name.";

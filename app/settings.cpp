@@ -14,6 +14,8 @@ namespace {
 
 constexpr const char* kTeamFile = "team.dat";
 constexpr const char* kPathFile = "path.dat";
+constexpr const char* kNamesFile = "names.dat";
+constexpr const char* kNewspaper = "newspaper";
 
 // The first field of a settings file: inside the quotation marks when it starts with one (so
 // a folder holding commas survives), otherwise up to the first comma or line end, without the
@@ -84,12 +86,27 @@ void Settings::load() {
         defaultTeam_ = kAllTeams;
         folder_ = kDefaultFolder;
     }
+    try {
+        nameStyle_ =
+            firstField(readWholeFile(settingsFolder_ / kNamesFile, kNamesFile)) == kNewspaper
+                ? NameStyle::kNewspaper
+                : NameStyle::kBoxscore;
+    } catch (const InputError&) {
+        nameStyle_ = NameStyle::kBoxscore;
+    }
 }
 
 void Settings::setDefaultTeam(std::int16_t team) {
     defaultTeam_ = team;
     env_.replaceFile(settingsFolder_ / kTeamFile, std::to_string(team) + "\r\n");
     teamFileHolds_ = true;
+}
+
+void Settings::setNameStyle(NameStyle style) {
+    nameStyle_ = style;
+    env_.replaceFile(
+        settingsFolder_ / kNamesFile,
+        std::string(style == NameStyle::kNewspaper ? kNewspaper : "boxscore") + "\r\n");
 }
 
 void Settings::rememberFolder(const std::string& folder) {

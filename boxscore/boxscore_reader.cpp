@@ -3,6 +3,7 @@
 #include "boxscore/batter_statistics.h"
 #include "boxscore/batting_rows.h"
 #include "boxscore/game_label.h"
+#include "boxscore/inning_cells.h"
 #include "boxscore/input_error.h"
 #include "boxscore/reading_loop.h"
 #include "boxscore/text_lines.h"
@@ -26,6 +27,7 @@ BoxscoreReading startReading(const std::string& fileName) {
 
 void finishReading(BoxscoreReading& reading, const ReadingLoop& loop, const std::string& fileName) {
     loop.finish();
+    readInningCells(reading.sections, reading.record);
     readBattingRows(reading.sections, reading.record, fileName);
     completeBatterStatistics(reading.sections, reading.record);
 }

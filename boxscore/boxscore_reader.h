@@ -20,9 +20,9 @@ struct BoxscoreReading {
 };
 
 // Reads a whole boxscore: the game label from fileName, the reading loop up to and including
-// the first line that holds a form feed, the batting stage, the batter statistics and the
-// stars. fileName names the file as the user chose it; it gives the game label and names the
-// file in refusals.
+// the first line that holds a form feed, the line score's inning cells, the batting stage, the
+// batter statistics and the stars. fileName names the file as the user chose it; it gives the game
+// label and names the file in refusals.
 //
 // Throws InputError (and returns nothing) when the boxscore needs more than 200 lines before
 // its form feed or end, holds a line longer than kMaxLineLength, has no line score, has a

@@ -74,6 +74,10 @@ struct GameRecord {
     // Runs of innings 1, 2, ... as the team rows under a one-block line score give them (at
     // most 40); empty when the rows came before the innings were known.
     PerTeam<std::vector<std::int16_t>> inningRuns;
+    // Every inning's cell of each team row as the line score prints it ("0", "12", "x"), for
+    // innings 1 up to innings (past the 40th too), from every block of a wrapped line score of
+    // 13 innings or more; a cell the line score does not print is empty.
+    PerTeam<std::vector<std::string>> inningCells;
     PerTeam<std::int16_t> runs;
     PerTeam<std::int16_t> hits;
     PerTeam<std::int16_t> errors;

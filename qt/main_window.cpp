@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -110,6 +111,31 @@ void MainWindow::buildMenu() {
     QAction* load = bar->addAction("Load &Boxscore");
     load->setObjectName("mnuLoad");
     connect(load, &QAction::triggered, this, &MainWindow::loadBoxscore);
+    copyAsMenu_ = bar->addMenu("Copy &As");
+    copyAsMenu_->setObjectName("mnuCopyAs");
+    copyAsMenu_->menuAction()->setEnabled(false);
+    struct CopyAsItem {
+        const char* name;
+        const char* caption;
+        ArticleFormat format;
+    };
+    for (const CopyAsItem& item :
+         {CopyAsItem{"mnuCopyAsText", "&Plain Text", ArticleFormat::kText},
+          CopyAsItem{"mnuCopyAsBbcode", "&BBCode", ArticleFormat::kBbcode},
+          CopyAsItem{"mnuCopyAsMarkdown", "&Markdown", ArticleFormat::kMarkdown},
+          CopyAsItem{"mnuCopyAsHtml", "&HTML", ArticleFormat::kHtml}}) {
+        QAction* action = copyAsMenu_->addAction(item.caption);
+        action->setObjectName(item.name);
+        connect(action, &QAction::triggered, this,
+                [this, format = item.format] { copyAs(format); });
+    }
+    QMenu* options = bar->addMenu("&Options");
+    options->setObjectName("mnuOptions");
+    QAction* names = options->addAction("&Newspaper Names");
+    names->setObjectName("mnuNewspaperNames");
+    names->setCheckable(true);
+    names->setChecked(session_.nameStyle() == NameStyle::kNewspaper);
+    connect(names, &QAction::toggled, this, &MainWindow::setNewspaperNames);
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("mnuHelp");
     QAction* about = help->addAction("&About");
@@ -168,6 +194,7 @@ void MainWindow::loadBoxscore() {
 void MainWindow::loadFile(const QString& path) {
     const GameLoad load = session_.load(toUtf8(path));
     if (load.game) {
+        copyAsMenu_->menuAction()->setEnabled(true);
         scoreboard_->show(load.game->scoreboard);
         article_->setArticle(load.game->article);
         if (load.complete) {
@@ -220,6 +247,29 @@ void MainWindow::copyToClipboard() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(article_->toPlainText());
+}
+
+void MainWindow::copyAs(ArticleFormat format) {
+    const std::optional<std::string> rendering = session_.renderAs(format, article_->article());
+    if (!rendering) {
+        return;
+    }
+    QString text = shownText(*rendering);
+    text.replace("\r\n", "\n");
+    auto* clipboardData = new QMimeData;
+    if (format == ArticleFormat::kHtml) {
+        clipboardData->setHtml(text);
+    }
+    clipboardData->setText(text);
+    QGuiApplication::clipboard()->setMimeData(clipboardData);
+}
+
+void MainWindow::setNewspaperNames(bool checked) {
+    std::string message =
+        session_.setNameStyle(checked ? NameStyle::kNewspaper : NameStyle::kBoxscore);
+    if (!message.empty()) {
+        dialogs_.showMessage("Newspaper Names", fromUtf8(message));
+    }
 }
 
 void MainWindow::saveToFile() {

@@ -3,7 +3,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "app/article_format.h"
+
 class QFrame;
+class QMenu;
 
 // The main window (frmMain): menu, scoreboard, article box and the panel with the Copy To
 // Clipboard and Save To File buttons.
@@ -31,6 +34,11 @@ class MainWindow final : public QMainWindow {
     void loadBoxscore();
     void chooseDefaultTeam();
     void copyToClipboard();
+    // Copy As: the article box's text with the game's headline and line score, in format; HTML
+    // goes on the clipboard as HTML and as its source text.
+    void copyAs(ArticleFormat format);
+    // Newspaper Names, checked or not: the style of the names from the next load on.
+    void setNewspaperNames(bool checked);
     void saveToFile();
     void showAbout();
     void showInstructions();
@@ -56,6 +64,7 @@ class MainWindow final : public QMainWindow {
     ScoreboardView* scoreboard_;
     ArticleView* article_;
     QFrame* panel_;
+    QMenu* copyAsMenu_;  // enabled once a game is loaded
     QPointer<AboutWindow> about_;
     QPointer<InstructionsWindow> instructions_;
     QString loadWhenShown_;
