@@ -19,12 +19,16 @@ constexpr int kPromptWidth = 420;
 
 }  // namespace
 
-QString fromUtf8(const std::string& text) {
+QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
+}
+
+QColor qColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
 }
 
 QString shownText(const std::string& bytes) {

@@ -2,6 +2,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <span>
+#include <vector>
+
+#include "app/desktop_menu.h"
 
 class QFrame;
 
@@ -48,6 +52,10 @@ class MainWindow final : public QMainWindow {
 
   private:
     void buildMenu();
+    // Adds the items to a menu bar or a menu, each command run by run().
+    void addMenuItems(QWidget* menu, std::span<const MenuItem> items);
+    // The handler of each menu command.
+    void run(MenuCommand command);
     QFrame* buildPanel(float dotsPerInch);
     void layOutBlocks(float dotsPerInch);
 
@@ -59,6 +67,7 @@ class MainWindow final : public QMainWindow {
     QPointer<AboutWindow> about_;
     QPointer<InstructionsWindow> instructions_;
     QString loadWhenShown_;
+    std::vector<QAction*> actionsNeedingGame_;
 };
 
 }  // namespace quillbat::qt
