@@ -6,7 +6,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QStringList>
 
 #include "app/text_encoding.h"
 
@@ -36,15 +35,7 @@ QString shownText(const std::string& bytes) {
 }
 
 QString nameFilter(const BoxscoreFilter& filter) {
-    QString name = fromUtf8(filter.description);
-    if (qsizetype bracket = name.indexOf(" ("); bracket >= 0) {
-        name.truncate(bracket);
-    }
-    QStringList patterns;
-    for (const std::string& pattern : filter.patterns) {
-        patterns << fromUtf8(pattern);
-    }
-    return name + " (" + patterns.join(' ') + ")";
+    return fromUtf8(dialogDescription(filter));
 }
 
 QString QtDialogs::chooseOpenFile(const QString& nameFilter, const QString& startFolder) {

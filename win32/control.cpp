@@ -130,13 +130,15 @@ void Button::draw(const DRAWITEMSTRUCT& item) {
 }
 
 void EditBox::create(const CreateArgs& args) {
-    Control::create(
-        L"EDIT", {.parent = args.parent,
-                  .id = args.id,
-                  .place = args.place,
-                  .font = args.font,
-                  .style = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                  .exStyle = WS_EX_CLIENTEDGE});
+    const DWORD lines = args.multiLine ? WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN
+                                       : ES_AUTOHSCROLL;
+    Control::create(L"EDIT", {.parent = args.parent,
+                              .id = args.id,
+                              .text = args.text,
+                              .place = args.place,
+                              .font = args.font,
+                              .style = WS_TABSTOP | lines,
+                              .exStyle = WS_EX_CLIENTEDGE});
     // Without a limit set the user could type no more than 32,767 characters.
     SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);
 }

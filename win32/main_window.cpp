@@ -26,7 +26,7 @@ constexpr UINT kLoadWhenShown = WM_APP + 1;
 // The Open dialog's filter as the dialog takes it: the description, then the patterns
 // separated by semicolons, each ended by a null character, and a null character at the end.
 std::wstring dialogFilter(const BoxscoreFilter& filter) {
-    std::string text = filter.description + '\0';
+    std::string text = dialogDescription(filter) + '\0';
     for (std::size_t i = 0; i < filter.patterns.size(); ++i) {
         text += (i > 0 ? ";" : "") + filter.patterns[i];
     }
@@ -218,7 +218,7 @@ void MainWindow::loadBoxscore() {
     dialog.lpstrFile = chosen.data();
     dialog.nMaxFile = static_cast<DWORD>(chosen.size());
     dialog.lpstrInitialDir = folder.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (GetOpenFileNameW(&dialog)) {
         loadFile(utf8(chosen.c_str()));
     }

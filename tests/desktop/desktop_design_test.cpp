@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/article_text.h"
+#include "app/boxscore_filter.h"
 #include "app/desktop_arguments.h"
 #include "app/desktop_menu.h"
 #include "app/window_design.h"
@@ -106,6 +107,13 @@ TEST(DroppedFiles, OnlyOneBoxscoreIsLoaded) {
     for (const Case& c : cases) {
         EXPECT_EQ(droppedBoxscore(c.dropped), c.loaded) << c.dropped.size();
     }
+}
+
+TEST(OpenDialogFilter, NamesThePatternsItLists) {
+    EXPECT_EQ(dialogDescription(boxscoreFilter(kAllTeams)), "Boxscores (*.box)");
+    EXPECT_EQ(dialogDescription(boxscoreFilter(5)), "Boxscores (*050.box *051.box *052.box)");
+    EXPECT_EQ(dialogDescription(boxscoreFilter(0)), "Boxscores (*000.box *001.box *002.box)");
+    EXPECT_EQ(dialogDescription(boxscoreFilter(123)), "Boxscores (*1230.box *1231.box *1232.box)");
 }
 
 // Every menu of the table: its items' access keys differ, and no command is offered twice.
