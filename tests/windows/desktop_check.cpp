@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/boxscore_file.h"
+#include "app/default_team.h"
 #include "app/desktop_arguments.h"
 #include "app/desktop_menu.h"
 #include "app/file_system.h"
@@ -360,6 +361,37 @@ void checkRefusal(const fs::path& programs, const fs::path& work, const std::str
     checkExit(program, main, name);
 }
 
+// Default Team and the Open dialog it narrows; then an About window that outlives Exit, and the
+// program ends when it is closed too.
+void checkDialogsAndLastWindow(const fs::path& programs, const fs::path& work) {
+    const fs::path folder = programFolder(programs, work, "dialogs");
+    Program program(folder, {});
+    HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
+    chooseMenu(main, MenuCommand::DefaultTeam);
+    HWND input = program.waitForWindow(kProgramWindowClass, kDefaultTeamTitle);
+    expectEqual("Default Team: preset", "-1", textOf(GetDlgItem(input, kInputTextId)));
+    SendMessageTimeoutW(GetDlgItem(input, kInputTextId), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(L"5"), SMTO_NORMAL, kPatience, nullptr);
+    press(GetDlgItem(input, IDOK));
+    check(waitUntil([&folder] { return readFile(folder / "team.dat") == "5\r\n"; }),
+          "Default Team: team.dat holds the number typed");
+
+    chooseMenu(main, MenuCommand::LoadBoxscore);
+    HWND open = program.waitForWindow(kMessageBoxClass, "Open");
+    // The dialog's list of file types is its control cmb1.
+    expectEqual("Open dialog: filter of the default team", "Boxscores (*050.box *051.box *052.box)",
+                textOf(GetDlgItem(open, 0x470)));
+    press(GetDlgItem(open, IDCANCEL));
+
+    chooseMenu(main, MenuCommand::About);
+    HWND about = program.waitForWindow(kProgramWindowClass, kAboutTitle);
+    chooseMenu(main, MenuCommand::Exit);
+    check(waitUntil([main] { return !IsWindow(main); }) && IsWindow(about),
+          "Exit closes the main window, About stays open");
+    press(GetDlgItem(about, IDOK));
+    check(program.exitCode() == 0u, "closing the last window ends the program");
+}
+
 // Arguments the program cannot use: one message box, exit status 2.
 void checkBadArguments(const fs::path& programs, const fs::path& work) {
     const fs::path folder = programFolder(programs, work, "bad-arguments");
@@ -391,6 +423,7 @@ int main(int argc, char* argv[]) {
     }
     checkRefusal(programs, work, "empty", "", clipboard);
     checkRefusal(programs, work, "not-a-boxscore", "not a boxscore\r\n", clipboard);
+    checkDialogsAndLastWindow(programs, work);
     checkBadArguments(programs, work);
     std::printf("Desktop: %d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
