@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -78,6 +79,9 @@ void MainWindow::buildMenu(HMENU menu, std::span<const MenuItem> items) {
         }
         const MenuCommand command = std::get<MenuCommand>(item.action);
         UINT flags = MF_STRING;
+        if (item.checkable) {
+            checkableCommands_.push_back(command);
+        }
         if (item.needsGame) {
             flags |= MF_GRAYED;
             commandsNeedingGame_.push_back(command);
@@ -160,7 +164,12 @@ std::optional<LRESULT> MainWindow::handle(UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0) {
-                run(static_cast<MenuCommand>(LOWORD(wParam)));
+                const auto command = static_cast<MenuCommand>(LOWORD(wParam));
+                if (std::find(checkableCommands_.begin(), checkableCommands_.end(), command) !=
+                    checkableCommands_.end()) {
+                    toggleCheckMark(command);
+                }
+                run(command);
                 return 0;
             }
             return std::nullopt;
@@ -183,6 +192,14 @@ std::optional<LRESULT> MainWindow::handle(UINT message, WPARAM wParam, LPARAM lP
         default:
             return std::nullopt;
     }
+}
+
+void MainWindow::toggleCheckMark(MenuCommand command) {
+    HMENU menu = GetMenu(hwnd());
+    const auto id = static_cast<UINT>(command);
+    const bool checked = (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    CheckMenuItem(menu, id,
+                  static_cast<UINT>(MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED)));
 }
 
 void MainWindow::run(MenuCommand command) {
@@ -228,7 +245,7 @@ void MainWindow::loadFile(const std::string& path) {
     const GameLoad load = session_.load(path);
     if (load.game) {
         for (MenuCommand command : commandsNeedingGame_) {
-            EnableMenuItem(GetMenu(hwnd()), static_cast<UINT>(command), MF_ENABLED);
+            EnableMenuItem(GetMenu(hwnd()), static_cast<UINT>(command), MF_BYCOMMAND | MF_ENABLED);
         }
         DrawMenuBar(hwnd());
         for (std::size_t i = 0; i < labels_.size(); ++i) {

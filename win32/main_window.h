@@ -47,7 +47,9 @@ class MainWindow final : public Window {
     void buildMenu(HMENU menu, std::span<const MenuItem> items);
     void buildPanel();
     void layOut();
+    // The handler of each menu command; a checkable command's check mark is switched first.
     void run(MenuCommand command);
+    void toggleCheckMark(MenuCommand command);
 
     // The menu commands and buttons, each one call into the core.
     void loadBoxscore();
@@ -69,6 +71,7 @@ class MainWindow final : public Window {
     Label panelText_;
     Button copy_;
     Button save_;
+    std::vector<MenuCommand> checkableCommands_;
     std::vector<MenuCommand> commandsNeedingGame_;
     std::optional<std::string> loadWhenShown_;
     std::unique_ptr<AboutWindow> about_;
