@@ -5,8 +5,10 @@
 #   ./test.sh fuzz SECONDS  each libFuzzer target of fuzz/ for SECONDS, built with clang
 #                        (installed when missing) into build-fuzz/
 #   ./test.sh format     checks that every C++ source is formatted with .clang-format
-#   ./test.sh windows    the core tests and quillbat-cli cross-built for Windows (build-windows/),
-#                        run under Wine and compared byte for byte with the Linux build
+#   ./test.sh windows    the core tests, quillbat-cli and the desktop program cross-built for
+#                        Windows (build-windows/), run under Wine, quillbat-cli compared byte
+#                        for byte with the Linux build, the desktop program driven under Xvfb;
+#                        makes build-windows/quillbat-windows.zip
 #   ./test.sh formats    the HTML and Markdown of every example through tidy, headless Chromium
 #                        and cmark (installed when missing)
 set -euo pipefail

@@ -9,7 +9,7 @@ namespace {
 std::string twoDigitTeam(std::int16_t team) {
     std::string digits = std::to_string(std::abs(static_cast<int>(team)));
     if (digits.size() < 2) {
-        digits.insert(0, "0");
+        digits = '0' + digits;
     }
     return team < 0 ? "-" + digits : digits;
 }
@@ -29,6 +29,14 @@ BoxscoreFilter boxscoreFilter(std::int16_t defaultTeam) {
         filter.patterns.push_back(std::move(pattern));
     }
     return filter;
+}
+
+std::string dialogDescription(const BoxscoreFilter& filter) {
+    std::string shown = filter.description.substr(0, filter.description.find(" ("));
+    for (std::size_t i = 0; i < filter.patterns.size(); ++i) {
+        shown += (i == 0 ? " (" : " ") + filter.patterns[i];
+    }
+    return filter.patterns.empty() ? shown : shown + ")";
 }
 
 }  // namespace quillbat

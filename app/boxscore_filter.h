@@ -22,4 +22,9 @@ struct BoxscoreFilter {
 // team 5 gives "*050.box", "*051.box" and "*052.box".
 BoxscoreFilter boxscoreFilter(std::int16_t defaultTeam);
 
+// The filter as a file dialog shows it: the description's name, then in brackets the patterns
+// it lists, separated by blanks: "Boxscores (*050.box *051.box *052.box)" for team 5,
+// "Boxscores (*.box)" for every boxscore.
+std::string dialogDescription(const BoxscoreFilter& filter);
+
 }  // namespace quillbat

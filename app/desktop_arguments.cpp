@@ -1,5 +1,7 @@
 #include "app/desktop_arguments.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace quillbat {
@@ -54,6 +56,20 @@ std::variant<DesktopArguments, DesktopUsageError> parseDesktopArguments(
         }
     }
     return parsed;
+}
+
+std::optional<std::string> droppedBoxscore(const std::vector<std::string>& paths) {
+    if (paths.size() != 1) {
+        return std::nullopt;
+    }
+    std::string ending =
+        paths.front().substr(paths.front().size() - std::min<std::size_t>(paths.front().size(), 4));
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ending != ".box") {
+        return std::nullopt;
+    }
+    return paths.front();
 }
 
 }  // namespace quillbat

@@ -6,7 +6,8 @@
 #include <variant>
 #include <vector>
 
-// The command line of the desktop programs: quillbat [--seed N] [BOXSCORE]
+// What the desktop programs are given: the command line, quillbat [--seed N] [BOXSCORE], and
+// files dropped on the main window.
 namespace quillbat {
 
 struct DesktopArguments {
@@ -29,6 +30,10 @@ struct DesktopUsageError {
 // with "-".
 std::variant<DesktopArguments, DesktopUsageError> parseDesktopArguments(
     const std::vector<std::string>& arguments);
+
+// The boxscore among files dropped on a desktop window (UTF-8 names): the file when exactly one
+// was dropped and its name ends in ".box", in any case; nothing otherwise.
+std::optional<std::string> droppedBoxscore(const std::vector<std::string>& paths);
 
 inline constexpr const char* kDesktopUsage = "usage: quillbat [--seed N] [BOXSCORE]";
 

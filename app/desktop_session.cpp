@@ -74,4 +74,8 @@ std::optional<std::string> DesktopSession::renderAs(ArticleFormat format,
     return renderArticle(format, parts);
 }
 
+bool DesktopSession::isChecked(MenuCommand command) const {
+    return command == MenuCommand::NewspaperNames && nameStyle() == NameStyle::kNewspaper;
+}
+
 }  // namespace quillbat

@@ -8,6 +8,7 @@
 
 #include "app/article_format.h"
 #include "app/boxscore_filter.h"
+#include "app/desktop_menu.h"
 #include "app/env.h"
 #include "app/folder_phrase_source.h"
 #include "app/load_game.h"
@@ -53,6 +54,8 @@ class DesktopSession {
     // still holds until the program ends), or an empty text.
     NameStyle nameStyle() const { return settings_.nameStyle(); }
     std::string setNameStyle(NameStyle style);
+    // Whether a checkable menu command shows its check mark now.
+    bool isChecked(MenuCommand command) const;
 
     // Save To File of the article box's text, beside the last boxscore loaded. Returns the
     // message to show, or an empty text (saved, or too short to save).

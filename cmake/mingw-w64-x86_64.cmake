@@ -1,5 +1,6 @@
-# Cross-builds Quillbat for 64-bit Windows with Debian's MinGW-w64 compilers:
-#   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUILLBAT_BUILD_GUI=OFF
+# Cross-builds Quillbat for 64-bit Windows with Debian's MinGW-w64 compilers, the desktop
+# program from win32/ in place of the Qt one:
+#   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 # Programs and tests built this way run under Wine, which CMake and CTest start for them.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

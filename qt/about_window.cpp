@@ -10,6 +10,7 @@
 
 #include "app/file_system.h"
 #include "app/system_info.h"
+#include "app/window_design.h"
 #include "qt/dialogs.h"
 #include "qt/fonts.h"
 #include "qt/pictures.h"
@@ -17,43 +18,34 @@
 namespace quillbat::qt {
 namespace {
 
-const QColor kLightGreen(128, 255, 128);
-
-QLabel* label(const char* name, const QString& text, const QFont& font, QWidget* parent) {
-    auto* shown = new QLabel(text, parent);
+QLabel* label(const char* name, std::string_view text, const FontDesign& font, QWidget* parent) {
+    auto* shown = new QLabel(fromUtf8(text), parent);
     shown->setObjectName(QString::fromLatin1(name));
-    shown->setFont(font);
+    shown->setFont(designedFont(font));
     return shown;
 }
 
 // A line of the separator, one pixel high.
-QFrame* line(const QColor& colour, QWidget* parent) {
+QFrame* line(Rgb colour, QWidget* parent) {
     auto* drawn = new QFrame(parent);
     drawn->setFixedHeight(1);
     drawn->setAutoFillBackground(true);
     QPalette palette = drawn->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, qColor(colour));
     drawn->setPalette(palette);
     return drawn;
 }
 
 }  // namespace
 
-QString versionText() {
-    return QString("Version %1.%2.%3")
-        .arg(QUILLBAT_VERSION_MAJOR)
-        .arg(QUILLBAT_VERSION_MINOR)
-        .arg(QUILLBAT_VERSION_PATCH);
-}
-
 AboutWindow::AboutWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle("About Quillbat");
+    setWindowTitle(fromUtf8(kAboutTitle));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kLightGreen);
+    palette.setColor(QPalette::Window, qColor(kLightGreen));
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -62,22 +54,18 @@ AboutWindow::AboutWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), d
     icon->setPixmap(baseballPicture(48));
     icon->setAlignment(Qt::AlignTop);
 
-    QLabel* title = label("lblTitle", "Quillbat Software", tahomaFont(8.25, true), this);
-    QLabel* name = label("lblName", "Quillbat", tahomaFont(24, true, true), this);
-    QLabel* version = label("lblVersion", versionText(), tahomaFont(14.25, true, true), this);
-    QLabel* description = label("lblDescription",
-                                "This application generates an article about a baseball game "
-                                "from boxscore.  This program is not affiliated with Diamond "
-                                "Mind Baseball or Imagine Sports in any manner.",
-                                tahomaFont(8.25, true), this);
+    QLabel* title = label("lblTitle", kAboutHeading, kAboutHeadingFont, this);
+    QLabel* name = label("lblName", kAboutName, kAboutNameFont, this);
+    QLabel* version = label("lblVersion", versionText(), kAboutVersionFont, this);
+    QLabel* description = label("lblDescription", kAboutDescription, kAboutDescriptionFont, this);
     description->setWordWrap(true);
     description->setMinimumWidth(320);
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(fromUtf8(kOkCaption), this);
     ok->setObjectName("cmdOk");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
-    auto* systemInfo = new QPushButton("&System Info...", this);
+    auto* systemInfo = new QPushButton(fromUtf8(kSystemInfoCaption), this);
     systemInfo->setObjectName("cmdSysInfo");
     connect(systemInfo, &QPushButton::clicked, this, &AboutWindow::startSystemInfo);
 
@@ -92,8 +80,8 @@ AboutWindow::AboutWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), d
 
     auto* separator = new QVBoxLayout;
     separator->setSpacing(0);
-    separator->addWidget(line(QColor(128, 128, 128), this));
-    separator->addWidget(line(Qt::white, this));
+    separator->addWidget(line(kSeparatorGrey, this));
+    separator->addWidget(line(kWhite, this));
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);

@@ -21,7 +21,4 @@ class AboutWindow final : public QDialog {
     Dialogs& dialogs_;
 };
 
-// "Version 2.1.4": the program's major, minor and revision number.
-QString versionText();
-
 }  // namespace quillbat::qt

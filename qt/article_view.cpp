@@ -1,29 +1,25 @@
 #include "qt/article_view.h"
 
-#include "app/text_encoding.h"
+#include "app/article_text.h"
+#include "app/window_design.h"
 #include "qt/dialogs.h"
 #include "qt/fonts.h"
 
 namespace quillbat::qt {
 
 ArticleView::ArticleView(QWidget* parent) : QPlainTextEdit(parent) {
-    setObjectName("txtArticle");
-    setFont(verdanaFont(11.25));
+    setObjectName(fromUtf8(kArticleName));
+    setFont(designedFont(kArticleFont));
 }
 
 void ArticleView::setArticle(const std::string& bytes) {
-    shownAsUtf8_ = isValidUtf8(bytes);
-    setPlainText(shownText(bytes));
+    ShownArticle shown = showArticle(bytes);
+    encoding_ = shown.encoding;
+    setPlainText(fromUtf8(shown.text));
 }
 
 std::string ArticleView::article() const {
-    QString shown = toPlainText();
-    shown.replace('\n', "\r\n");
-    std::string utf8 = toUtf8(shown);
-    if (shownAsUtf8_) {
-        return utf8;
-    }
-    return utf8ToWindows1252(utf8).value_or(utf8);
+    return articleBytes(toUtf8(toPlainText()), encoding_);
 }
 
 }  // namespace quillbat::qt

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <string>
 
+#include "app/article_text.h"
+
 // The article text box: editable, as long as the article is.
 namespace quillbat::qt {
 
@@ -19,7 +21,7 @@ class ArticleView final : public QPlainTextEdit {
     std::string article() const;
 
   private:
-    bool shownAsUtf8_ = true;
+    ArticleEncoding encoding_ = ArticleEncoding::Utf8;
 };
 
 }  // namespace quillbat::qt

@@ -6,7 +6,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QStringList>
 
 #include "app/text_encoding.h"
 
@@ -19,7 +18,7 @@ constexpr int kPromptWidth = 420;
 
 }  // namespace
 
-QString fromUtf8(const std::string& text) {
+QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -27,20 +26,16 @@ std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+QColor qColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
 QString shownText(const std::string& bytes) {
     return fromUtf8(displayText(bytes));
 }
 
 QString nameFilter(const BoxscoreFilter& filter) {
-    QString name = fromUtf8(filter.description);
-    if (qsizetype bracket = name.indexOf(" ("); bracket >= 0) {
-        name.truncate(bracket);
-    }
-    QStringList patterns;
-    for (const std::string& pattern : filter.patterns) {
-        patterns << fromUtf8(pattern);
-    }
-    return name + " (" + patterns.join(' ') + ")";
+    return fromUtf8(dialogDescription(filter));
 }
 
 QString QtDialogs::chooseOpenFile(const QString& nameFilter, const QString& startFolder) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <optional>
+#include <string_view>
 
 #include "app/boxscore_filter.h"
+#include "app/load_game.h"
 
 // What the windows ask the user through: the Open dialog, the one-line input box and the
 // message box. The program shows Qt's dialogs; the tests answer from a script.
@@ -36,8 +39,11 @@ class QtDialogs final : public Dialogs {
 QString nameFilter(const BoxscoreFilter& filter);
 
 // UTF-8 text of the core as a QString, and back.
-QString fromUtf8(const std::string& text);
+QString fromUtf8(std::string_view text);
 std::string toUtf8(const QString& text);
+
+// A colour of the designs as Qt's.
+QColor qColor(Rgb colour);
 
 // Bytes of a boxscore or phrase file as the user should see them (see displayText).
 QString shownText(const std::string& bytes);

@@ -5,38 +5,37 @@
 namespace quillbat::qt {
 namespace {
 
-QFont fontOf(const QStringList& families, QFont::StyleHint hint, qreal points, bool bold,
-             bool italic = false) {
-    QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(hint);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
+// The designed face first, then faces of its kind found on Linux systems.
+QStringList familiesFor(std::string_view family) {
+    const QString designed =
+        QString::fromLatin1(family.data(), static_cast<qsizetype>(family.size()));
+    if (family == "Impact") {
+        return {designed,
+                "Haettenschweiler",
+                "Arial Narrow",
+                "Liberation Sans Narrow",
+                "DejaVu Sans Condensed",
+                "Nimbus Sans Narrow"};
+    }
+    if (family == "Tahoma") {
+        return {designed, "Segoe UI", "DejaVu Sans", "Liberation Sans"};
+    }
+    if (family == "Times New Roman") {
+        return {designed, "Liberation Serif", "Tinos", "DejaVu Serif"};
+    }
+    return {designed, "DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans"};
 }
 
 }  // namespace
 
-QFont impactFont(qreal points, bool bold) {
-    return fontOf({"Impact", "Haettenschweiler", "Arial Narrow", "Liberation Sans Narrow",
-                   "DejaVu Sans Condensed", "Nimbus Sans Narrow"},
-                  QFont::SansSerif, points, bold);
-}
-
-QFont verdanaFont(qreal points, bool bold) {
-    return fontOf({"Verdana", "DejaVu Sans", "Bitstream Vera Sans", "Liberation Sans"},
-                  QFont::SansSerif, points, bold);
-}
-
-QFont tahomaFont(qreal points, bool bold, bool italic) {
-    return fontOf({"Tahoma", "Segoe UI", "DejaVu Sans", "Liberation Sans"}, QFont::SansSerif,
-                  points, bold, italic);
-}
-
-QFont timesFont(qreal points, bool bold) {
-    return fontOf({"Times New Roman", "Liberation Serif", "Tinos", "DejaVu Serif"}, QFont::Serif,
-                  points, bold);
+QFont designedFont(const FontDesign& design) {
+    QFont font;
+    font.setFamilies(familiesFor(design.family));
+    font.setStyleHint(design.serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    return font;
 }
 
 }  // namespace quillbat::qt

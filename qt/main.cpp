@@ -16,20 +16,18 @@
 #include "qt/splash_window.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    application.setApplicationName("Quillbat");
-    application.setWindowIcon(QIcon(quillbat::qt::baseballPicture(64)));
-
-    std::vector<std::string> arguments;
-    for (const QString& argument : application.arguments().mid(1)) {
-        arguments.push_back(quillbat::qt::toUtf8(argument));
-    }
-    auto parsed = quillbat::parseDesktopArguments(arguments);
+    // Read before Qt starts, so that bad arguments get their one line and exit status also
+    // without a display (Qt would stop the program first) and without Qt's own warnings.
+    auto parsed = quillbat::parseDesktopArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (auto* error = std::get_if<quillbat::DesktopUsageError>(&parsed)) {
         std::fprintf(stderr, "%s\n", error->message.c_str());
         return 2;
     }
     const auto& given = std::get<quillbat::DesktopArguments>(parsed);
+
+    QApplication application(argc, argv);
+    application.setApplicationName("Quillbat");
+    application.setWindowIcon(QIcon(quillbat::qt::baseballPicture(64)));
 
     const std::filesystem::path folder = quillbat::programFolder();
     quillbat::DesktopSession session(folder, folder, quillbat::systemEnv(), given.seed);

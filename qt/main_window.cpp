@@ -16,7 +16,10 @@
 #include <utility>
 
 #include "app/default_team.h"
+#include "app/desktop_arguments.h"
+#include "app/desktop_menu.h"
 #include "app/desktop_session.h"
+#include "app/window_design.h"
 #include "app/window_layout.h"
 #include "qt/about_window.h"
 #include "qt/article_view.h"
@@ -28,49 +31,36 @@
 namespace quillbat::qt {
 namespace {
 
-const QColor kDarkGreen(0, 64, 0);
-const char* const kPanelText =
-    "This article has automatically been added to your clipboard, if you wish to edit it "
-    "above, when finished, click the COPY TO CLIPBOARD button to add it to the clipboard.  To "
-    "save as a text file in the league folder, click SAVE TO FILE.";
-
-void paintBackground(QWidget* widget, const QColor& colour) {
+void paintBackground(QWidget* widget, Rgb colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Window, qColor(colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-QRect pixels(float left, float top, float width, float height, float dotsPerInch) {
-    return QRect(twipsToPixels(left, dotsPerInch), twipsToPixels(top, dotsPerInch),
-                 twipsToPixels(width, dotsPerInch), twipsToPixels(height, dotsPerInch));
-}
-
-QRect pixels(const Box& box, float dotsPerInch) {
-    return pixels(box.left, box.top, box.width, box.height, dotsPerInch);
-}
-
-QPushButton* colouredButton(const char* name, const char* caption, const QColor& face,
-                            QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(verdanaFont(8.25, true));
-    button->setStyleSheet(QString("QPushButton { background-color: %1; color: black; border: 2px "
-                                  "outset %1; } QPushButton:pressed { border-style: inset; }")
-                              .arg(face.name()));
-    return button;
+QPushButton* colouredButton(const ButtonDesign& button, float dotsPerInch, QWidget* parent) {
+    auto* shown = new QPushButton(fromUtf8(button.design.caption), parent);
+    shown->setObjectName(fromUtf8(button.design.name));
+    shown->setFont(designedFont(button.design.font));
+    const QString face = qColor(button.face).name();
+    shown->setStyleSheet(QString("QPushButton { background-color: %1; color: black; border: 2px "
+                                 "outset %1; } QPushButton:pressed { border-style: inset; }")
+                             .arg(face));
+    shown->setGeometry(pixels(button.design.place, dotsPerInch));
+    return shown;
 }
 
 // The one local .box file among dropped files, or an empty text.
 QString droppedBoxscore(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+    if (data == nullptr || !data->hasUrls()) {
         return {};
     }
-    const QUrl& url = data->urls().front();
-    if (!url.isLocalFile() || !url.toLocalFile().endsWith(".box", Qt::CaseInsensitive)) {
-        return {};
+    std::vector<std::string> paths;
+    for (const QUrl& url : data->urls()) {
+        paths.push_back(url.isLocalFile() ? toUtf8(QDir::toNativeSeparators(url.toLocalFile()))
+                                          : std::string());
     }
-    return QDir::toNativeSeparators(url.toLocalFile());
+    return fromUtf8(quillbat::droppedBoxscore(paths).value_or(std::string()));
 }
 
 }  // namespace
@@ -78,7 +68,7 @@ QString droppedBoxscore(const QMimeData* data) {
 MainWindow::MainWindow(DesktopSession& session, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), session_(session), dialogs_(dialogs) {
     setObjectName("frmMain");
-    setWindowTitle("Quillbat - Recapulator");
+    setWindowTitle(fromUtf8(kMainWindowTitle));
     auto* client = new QWidget(this);
     paintBackground(client, kDarkGreen);
     setCentralWidget(client);
@@ -104,70 +94,77 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildMenu() {
-    QMenuBar* bar = menuBar();
-    QAction* team = bar->addAction("Default &Team");
-    team->setObjectName("mnuTeam");
-    connect(team, &QAction::triggered, this, &MainWindow::chooseDefaultTeam);
-    QAction* load = bar->addAction("Load &Boxscore");
-    load->setObjectName("mnuLoad");
-    connect(load, &QAction::triggered, this, &MainWindow::loadBoxscore);
-    copyAsMenu_ = bar->addMenu("Copy &As");
-    copyAsMenu_->setObjectName("mnuCopyAs");
-    copyAsMenu_->menuAction()->setEnabled(false);
-    struct CopyAsItem {
-        const char* name;
-        const char* caption;
-        ArticleFormat format;
-    };
-    for (const CopyAsItem& item :
-         {CopyAsItem{"mnuCopyAsText", "&Plain Text", ArticleFormat::kText},
-          CopyAsItem{"mnuCopyAsBbcode", "&BBCode", ArticleFormat::kBbcode},
-          CopyAsItem{"mnuCopyAsMarkdown", "&Markdown", ArticleFormat::kMarkdown},
-          CopyAsItem{"mnuCopyAsHtml", "&HTML", ArticleFormat::kHtml}}) {
-        QAction* action = copyAsMenu_->addAction(item.caption);
-        action->setObjectName(item.name);
-        connect(action, &QAction::triggered, this,
-                [this, format = item.format] { copyAs(format); });
+    addMenuItems(menuBar(), kMenuBar);
+}
+
+void MainWindow::addMenuItems(QWidget* menu, std::span<const MenuItem> items) {
+    for (const MenuItem& item : items) {
+        if (const auto* submenuItems = std::get_if<std::span<const MenuItem>>(&item.action)) {
+            auto* submenu = new QMenu(fromUtf8(item.text), menu);
+            submenu->setObjectName(fromUtf8(item.name));
+            addMenuItems(submenu, *submenuItems);
+            menu->addAction(submenu->menuAction());
+            continue;
+        }
+        auto* action = new QAction(fromUtf8(item.text), menu);
+        action->setObjectName(fromUtf8(item.name));
+        const MenuCommand command = std::get<MenuCommand>(item.action);
+        action->setCheckable(item.checkable);
+        action->setChecked(session_.isChecked(command));
+        if (item.needsGame) {
+            action->setEnabled(false);
+            actionsNeedingGame_.push_back(action);
+        }
+        connect(action, &QAction::triggered, this, [this, command] { run(command); });
+        menu->addAction(action);
     }
-    QMenu* options = bar->addMenu("&Options");
-    options->setObjectName("mnuOptions");
-    QAction* names = options->addAction("&Newspaper Names");
-    names->setObjectName("mnuNewspaperNames");
-    names->setCheckable(true);
-    names->setChecked(session_.nameStyle() == NameStyle::kNewspaper);
-    connect(names, &QAction::toggled, this, &MainWindow::setNewspaperNames);
-    QMenu* help = bar->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    QAction* about = help->addAction("&About");
-    about->setObjectName("mnuAbout");
-    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
-    QAction* instructions = help->addAction("&Instructions");
-    instructions->setObjectName("mnuInstructions");
-    connect(instructions, &QAction::triggered, this, &MainWindow::showInstructions);
-    QAction* exit = bar->addAction("E&xit");
-    exit->setObjectName("mnuExit");
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::run(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::DefaultTeam:
+            chooseDefaultTeam();
+            return;
+        case MenuCommand::LoadBoxscore:
+            loadBoxscore();
+            return;
+        case MenuCommand::About:
+            showAbout();
+            return;
+        case MenuCommand::Instructions:
+            showInstructions();
+            return;
+        case MenuCommand::Exit:
+            close();
+            return;
+        case MenuCommand::CopyAsText:
+        case MenuCommand::CopyAsBbcode:
+        case MenuCommand::CopyAsMarkdown:
+        case MenuCommand::CopyAsHtml:
+            copyAs(*copyAsFormat(command));
+            return;
+        case MenuCommand::NewspaperNames:
+            switchNewspaperNames();
+            return;
+    }
 }
 
 QFrame* MainWindow::buildPanel(float dotsPerInch) {
     auto* panel = new QFrame(centralWidget());
-    panel->setObjectName("fraClipboard");
+    panel->setObjectName(fromUtf8(kPanelName));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    auto* text = new QLabel(kPanelText, panel);
-    text->setObjectName("lblMain");
-    text->setFont(verdanaFont(9.75, true));
+    auto* text = new QLabel(fromUtf8(kPanelText.caption), panel);
+    text->setObjectName(fromUtf8(kPanelText.name));
+    text->setFont(designedFont(kPanelText.font));
     text->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     text->setWordWrap(true);
     setTextColour(text, kWhite);
-    text->setGeometry(pixels(120, 0, 9015, 975, dotsPerInch));
+    text->setGeometry(pixels(kPanelText.place, dotsPerInch));
 
-    QPushButton* copy =
-        colouredButton("cmdClipboard", "Copy To Clipboard", QColor(128, 255, 128), panel);
-    copy->setGeometry(pixels(2520, 840, 2055, 495, dotsPerInch));
+    QPushButton* copy = colouredButton(kCopyButton, dotsPerInch, panel);
     connect(copy, &QPushButton::clicked, this, &MainWindow::copyToClipboard);
-    QPushButton* save = colouredButton("cmdSaveFile", "Save To File", QColor(128, 255, 255), panel);
-    save->setGeometry(pixels(4800, 840, 2055, 495, dotsPerInch));
+    QPushButton* save = colouredButton(kSaveButton, dotsPerInch, panel);
     connect(save, &QPushButton::clicked, this, &MainWindow::saveToFile);
     return panel;
 }
@@ -194,7 +191,9 @@ void MainWindow::loadBoxscore() {
 void MainWindow::loadFile(const QString& path) {
     const GameLoad load = session_.load(toUtf8(path));
     if (load.game) {
-        copyAsMenu_->menuAction()->setEnabled(true);
+        for (QAction* action : actionsNeedingGame_) {
+            action->setEnabled(true);
+        }
         scoreboard_->show(load.game->scoreboard);
         article_->setArticle(load.game->article);
         if (load.complete) {
@@ -202,7 +201,7 @@ void MainWindow::loadFile(const QString& path) {
         }
     }
     if (!load.message.empty()) {
-        dialogs_.showMessage("Load Boxscore", shownText(load.message));
+        dialogs_.showMessage(fromUtf8(kLoadBoxscoreTitle), shownText(load.message));
     }
 }
 
@@ -264,18 +263,19 @@ void MainWindow::copyAs(ArticleFormat format) {
     QGuiApplication::clipboard()->setMimeData(clipboardData);
 }
 
-void MainWindow::setNewspaperNames(bool checked) {
-    std::string message =
-        session_.setNameStyle(checked ? NameStyle::kNewspaper : NameStyle::kBoxscore);
+void MainWindow::switchNewspaperNames() {
+    const NameStyle style =
+        session_.nameStyle() == NameStyle::kNewspaper ? NameStyle::kBoxscore : NameStyle::kNewspaper;
+    const std::string message = session_.setNameStyle(style);
     if (!message.empty()) {
-        dialogs_.showMessage("Newspaper Names", fromUtf8(message));
+        dialogs_.showMessage(fromUtf8(kNewspaperNamesTitle), fromUtf8(message));
     }
 }
 
 void MainWindow::saveToFile() {
     std::string message = session_.saveArticle(article_->article());
     if (!message.empty()) {
-        dialogs_.showMessage("Save To File", shownText(message));
+        dialogs_.showMessage(fromUtf8(kSaveToFileTitle), shownText(message));
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <span>
+#include <vector>
 
 #include "app/article_format.h"
+#include "app/desktop_menu.h"
 
 class QFrame;
-class QMenu;
 
 // The main window (frmMain): menu, scoreboard, article box and the panel with the Copy To
 // Clipboard and Save To File buttons.
@@ -37,8 +39,8 @@ class MainWindow final : public QMainWindow {
     // Copy As: the article box's text with the game's headline and line score, in format; HTML
     // goes on the clipboard as HTML and as its source text.
     void copyAs(ArticleFormat format);
-    // Newspaper Names, checked or not: the style of the names from the next load on.
-    void setNewspaperNames(bool checked);
+    // Newspaper Names switched on or off: the style of the names from the next load on.
+    void switchNewspaperNames();
     void saveToFile();
     void showAbout();
     void showInstructions();
@@ -56,6 +58,10 @@ class MainWindow final : public QMainWindow {
 
   private:
     void buildMenu();
+    // Adds the items to a menu bar or a menu, each command run by run().
+    void addMenuItems(QWidget* menu, std::span<const MenuItem> items);
+    // The handler of each menu command.
+    void run(MenuCommand command);
     QFrame* buildPanel(float dotsPerInch);
     void layOutBlocks(float dotsPerInch);
 
@@ -64,10 +70,10 @@ class MainWindow final : public QMainWindow {
     ScoreboardView* scoreboard_;
     ArticleView* article_;
     QFrame* panel_;
-    QMenu* copyAsMenu_;  // enabled once a game is loaded
     QPointer<AboutWindow> about_;
     QPointer<InstructionsWindow> instructions_;
     QString loadWhenShown_;
+    std::vector<QAction*> actionsNeedingGame_;
 };
 
 }  // namespace quillbat::qt

@@ -2,8 +2,11 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <array>
+#include <iterator>
 
 #include "app/load_game.h"
+#include "app/window_design.h"
 
 // The scoreboard: the line score of the last boxscore read, on dark green.
 namespace quillbat::qt {
@@ -17,20 +20,14 @@ class ScoreboardView final : public QFrame {
     void show(const ScoreboardValues& values);
 
   private:
-    QLabel* addLabel(const char* name, const char* caption, int left, int top, int width,
-                     int height, const QFont& font, Qt::Alignment alignment);
-
-    float dotsPerInch_;
-    QLabel* ballpark_;
-    QLabel* date_;
-    QLabel* innings_;
-    PerTeam<QLabel*> teamName_;
-    PerTeam<QLabel*> runs_;
-    PerTeam<QLabel*> hits_;
-    PerTeam<QLabel*> errors_;
+    // The labels in the order of kScoreboardLabels.
+    std::array<QLabel*, std::size(kScoreboardLabels)> labels_{};
 };
 
 // Sets a label's text colour.
 void setTextColour(QWidget* widget, Rgb colour);
+
+// A design place in twips as pixels at dotsPerInch.
+QRect pixels(const Box& twips, float dotsPerInch);
 
 }  // namespace quillbat::qt

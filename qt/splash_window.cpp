@@ -3,21 +3,17 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "app/window_design.h"
 #include "app/window_layout.h"
+#include "qt/dialogs.h"
 #include "qt/fonts.h"
 #include "qt/pictures.h"
 #include "qt/scoreboard_view.h"
 
 namespace quillbat::qt {
-namespace {
-
-constexpr Rgb kBlue{0, 0, 255};
-
-}  // namespace
-
 SplashWindow::SplashWindow(QWidget& mainWindow) : mainWindow_(mainWindow) {
     setObjectName("frmSplash");
-    setWindowTitle("Welcome to Quillbat");
+    setWindowTitle(fromUtf8(kSplashTitle));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     QPalette palette = this->palette();
@@ -25,9 +21,9 @@ SplashWindow::SplashWindow(QWidget& mainWindow) : mainWindow_(mainWindow) {
     setPalette(palette);
     setAutoFillBackground(true);
 
-    auto* name = new QLabel("Quillbat", this);
+    auto* name = new QLabel(fromUtf8(kSplashName), this);
     name->setObjectName("lblSplash");
-    name->setFont(timesFont(72, true));
+    name->setFont(designedFont(kSplashNameFont));
     name->setAlignment(Qt::AlignCenter);
     setTextColour(name, kBlue);
     name->adjustSize();
@@ -50,7 +46,7 @@ SplashWindow::SplashWindow(QWidget& mainWindow) : mainWindow_(mainWindow) {
     timer_.setSingleShot(true);
     // Qt's default coarse timer may fire up to 5% early; the splash stands its full time.
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(kShowMilliseconds);
+    timer_.setInterval(kSplashMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &SplashWindow::handOver);
     timer_.start();
 }

@@ -10,8 +10,6 @@ namespace quillbat::qt {
 class SplashWindow final : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kShowMilliseconds = 2500;
-
     // A splash that hands over to mainWindow (not owned; must outlive the splash's tick). Lays
     // itself out for the screen and starts its timer.
     explicit SplashWindow(QWidget& mainWindow);

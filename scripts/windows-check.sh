@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Cross-builds the core, its tests and quillbat-cli for Windows with MinGW-w64, runs the tests
-# under Wine, and checks that the Windows program writes the same bytes as the Linux one for
-# every boxscore under examples/: articles with several seeds, --record, --check-phrases,
-# refusals, and --save with Windows paths (a plain folder and non-ASCII ones).
+# Cross-builds the core, its tests, quillbat-cli and the desktop program quillbat.exe for
+# Windows with MinGW-w64, runs the tests under Wine, and checks:
+# - that the Windows quillbat-cli writes the same bytes as the Linux one for every boxscore
+#   under examples/: articles with several seeds, --record, --check-phrases, refusals, and
+#   --save with Windows paths (a plain folder and non-ASCII ones);
+# - that both programs need no DLL beyond those of Windows itself;
+# - the package quillbat-windows.zip (both programs, the phrase files, a read-me), unpacked
+#   into a fresh Wine installation, where tests/windows/desktop_check.cpp drives quillbat.exe
+#   under Xvfb through window messages for every example and for refused boxscores.
 #   scripts/windows-check.sh [LINUX_BUILD [WINDOWS_BUILD]]   (defaults: build build-windows)
 # LINUX_BUILD must already hold quillbat-cli. Ends with "N passed, N failed"; exits 1 on a failure.
 set -euo pipefail
@@ -15,7 +20,7 @@ linux_cli="$linux_build/quillbat-cli"
 windows_cli="$windows_build/quillbat-cli.exe"
 seeds=(0 1 7 2026 4294967295)
 
-ensure_packages g++-mingw-w64-x86-64-posix wine64
+ensure_packages g++-mingw-w64-x86-64-posix wine64 xvfb xauth
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
@@ -32,8 +37,7 @@ mkdir -p "$WINEPREFIX"
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 "$wine" wineboot -i </dev/null >/dev/null 2>&1
 
-configure_and_build "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$QUILLBAT_ROOT/cmake/mingw-w64-x86_64.cmake" \
-    -DQUILLBAT_BUILD_GUI=OFF
+configure_and_build "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$QUILLBAT_ROOT/cmake/mingw-w64-x86_64.cmake"
 # The comparisons run even when a test fails, so one run shows every difference.
 tests_status=0
 ctest --test-dir "$windows_build" --output-on-failure --parallel "$(nproc)" || tests_status=$?
@@ -133,6 +137,60 @@ for folder in "League" "Liga Española" "Ōsaka 大阪"; do
     same_file "--save text of the article" "$work/expected.txt" "$work/linux-save/$folder/gm05.txt"
 done
 
+# Both programs need only DLLs of Windows itself: the C and C++ libraries are linked in.
+for program in quillbat.exe quillbat-cli.exe; do
+    imports=$(x86_64-w64-mingw32-objdump -p "$windows_build/$program" | sed -n 's/^\s*DLL Name: //p')
+    echo "$program imports: $(echo $imports)"
+    foreign=$(echo "$imports" | grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|comdlg32|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$' || true)
+    if [ -z "$foreign" ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $program needs DLLs that Windows does not have: $(echo $foreign)"
+    fi
+done
+
+# The package: both programs, the phrase files and a read-me.
+package="$windows_build/quillbat-windows.zip"
+rm -rf "$work/package" "$package"
+mkdir -p "$work/package"
+cp "$windows_build/quillbat.exe" "$windows_cli" data/*.dat "$work/package/"
+cp win32/README.txt "$work/package/README.txt"
+# Without the debugging information the build keeps: a tenth of the size.
+x86_64-w64-mingw32-strip "$work/package/"*.exe
+(cd "$work/package" && cmake -E tar cf "$package" --format=zip -- *)
+echo "Made $package"
+
+# The desktop program from the unpacked package, in a Wine installation made afresh, on a
+# virtual display. Expected: what the Windows quillbat-cli prints and saves for each example.
+desktop="$work/desktop"
+mkdir -p "$desktop/programs" "$desktop/expected" "$desktop/saved" "$desktop/work"
+(cd "$desktop/programs" && cmake -E tar xf "$package")
+for box in "${boxscores[@]}"; do
+    name=$(basename "$box" .box)
+    "$wine" "$windows_cli" --seed 7 "$box" >"$desktop/expected/$name.article" || true
+    cp "$box" "$desktop/saved/"
+    "$wine" "$windows_cli" --seed 7 --save "$desktop/saved/$name.box" >/dev/null || true
+    cp "$desktop/saved/$name.txt" "$desktop/expected/" || true
+done
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w 2>/dev/null || true
+export WINEPREFIX="$windows_build/wine-desktop"
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+echo "Preparing a fresh Wine installation in $WINEPREFIX for the desktop check ..."
+desktop_status=0
+# Inside the virtual display: Wine's server and services first, with nothing attached (as
+# above), then the driver, which starts quillbat.exe for every example.
+xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
+    "$1" -p >/dev/null 2>&1; "$2" wineboot -i </dev/null >/dev/null 2>&1
+    status=0
+    "$2" "${@:3}" || status=$?
+    "$1" -k
+    exit $status' bash "$wineserver" "$wine" "$windows_build/quillbat_desktop_check.exe" \
+    "$desktop/programs" "$desktop/expected" "$desktop/work" "${boxscores[@]}" || desktop_status=$?
+
 echo "Windows: $passed passed, $failed failed"
 [ "$tests_status" -eq 0 ] || echo "The tests of the Windows build failed (see above)."
-[ "$failed" -eq 0 ] && [ "$tests_status" -eq 0 ]
+[ "$desktop_status" -eq 0 ] || echo "The desktop check failed (see above)."
+[ "$failed" -eq 0 ] && [ "$tests_status" -eq 0 ] && [ "$desktop_status" -eq 0 ]

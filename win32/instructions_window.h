@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <iterator>
+
+#include "app/window_design.h"
+#include "win32/control.h"
+#include "win32/window.h"
+
+// The Instructions window (frmInstructions): four headings, each with its text, and OK.
+namespace quillbat::win32 {
+
+class InstructionsWindow final : public Window {
+  public:
+    // Makes the window, centred on the screen; shown by bringForward(). It has no owner, so it
+    // outlives the main window.
+    InstructionsWindow();
+
+  protected:
+    std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    // Places the texts one under the other, each as high as its wrapped lines at the window's
+    // dots per inch, and sizes the window around them.
+    void layOut();
+
+    std::array<Label, std::size(kInstructions)> headings_;
+    std::array<Label, std::size(kInstructions)> texts_;
+    Button ok_;
+};
+
+}  // namespace quillbat::win32
