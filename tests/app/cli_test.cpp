@@ -7,8 +7,6 @@
 #include <sstream>
 
 #include "app/cli_run.h"
-#include "app/folder_phrase_source.h"
-#include "app/load_game.h"
 #include "app/save_article.h"
 #include "tests/app/test_env.h"
 
@@ -21,14 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSource = QUILLBAT_SOURCE_DIR;
-const std::string kPhrases = pathToUtf8(kSource / "tests/app/phrases");
-const std::string kGame = pathToUtf8(kSource / "examples/riverton-at-harbor-city.box");
+const std::string kPhrases = pathToUtf8(kTestPhrases);
+const std::string kGame = kWorkedExample;
 
-// The article quillbat-cli prints for kGame with seed, as loadGame writes it, then "\n".
+// What quillbat-cli prints for the worked example with seed.
 std::string printed(std::uint32_t seed) {
-    FolderPhraseSource phrases(pathFromUtf8(kPhrases), systemEnv());
-    return loadGame(kGame, phrases, seed).game->article + "\n";
+    return testArticle(kGame, seed) + "\n";
 }
 
 struct CliRun {
@@ -79,16 +75,22 @@ TEST_F(QuillbatCli, BadUsageExitsWithTwoAndPrintsNoArticle) {
     }
 }
 
-// The k-th boxscore takes seed N + k modulo 2^32, a refused one too.
+// The k-th boxscore takes seed N + k modulo 2^32, a refused one too; --save writes each article
+// beside its boxscore.
 TEST_F(QuillbatCli, RefusedBoxscoresAreReportedAndTheBatchGoesOn) {
     const std::string missing = folder.utf8("missing.box");
     const std::string bad = folder.utf8("bad.box");
+    const std::string game = folder.utf8("gm05.box");
     folder.write("bad.box", "not a boxscore\r\n");
-    CliRun result = run({"--seed", "4294967295", "--data", kPhrases, missing, kGame, bad, kGame});
+    fs::copy_file(pathFromUtf8(kGame), folder / "gm05.box");
+    CliRun result =
+        run({"--seed", "4294967295", "--data", kPhrases, "--save", missing, game, bad, game});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, printed(0) + printed(2));
     EXPECT_EQ(result.err, missing + ": cannot be opened: no such file\n" + bad +
                               ": has no line score: it is not a boxscore of the game\n");
+    const std::string last = printed(2);
+    EXPECT_EQ(folder.read("gm05.txt"), savedArticleText(last.substr(0, last.size() - 1)));
     // A phrase-file error prints no part of the article.
     result = run({"--data", folder.utf8("none"), kGame});
     EXPECT_EQ(result.status, 1);
@@ -97,20 +99,11 @@ TEST_F(QuillbatCli, RefusedBoxscoresAreReportedAndTheBatchGoesOn) {
                               ": cannot be opened: no such file\n");
 }
 
-TEST_F(QuillbatCli, SaveWritesTheArticleBesideTheBoxscore) {
-    fs::copy_file(pathFromUtf8(kGame), folder / "gm05.box");
-    CliRun result = run({"--seed", "7", "--data", kPhrases, "--save", folder.utf8("gm05.box")});
-    EXPECT_EQ(result.status, 0) << result.err;
-    const std::string article = printed(7);
-    EXPECT_EQ(result.out, article);
-    EXPECT_EQ(folder.read("gm05.txt"), savedArticleText(article.substr(0, article.size() - 1)));
-}
-
 TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {
-    CliRun shipped = run({"--check-phrases", pathToUtf8(kSource / "data")});
+    CliRun shipped = run({"--check-phrases", pathToUtf8(kSourceFolder / "data")});
     EXPECT_EQ(shipped.status, 0);
     EXPECT_EQ(shipped.out + shipped.err, "");
-    fs::copy(kSource / "data", folder / "data");
+    fs::copy(kSourceFolder / "data", folder / "data");
     folder.write("data/pitch_save.dat",
                  "20,\"#savePitch# got #saves#.  \"\r\n10,\"#savePitch# saved #save#.  \"\r\n"
                  "0,\"#savePitch# got it.  \"\r\n");

@@ -13,26 +13,18 @@ namespace {
 namespace fs = std::filesystem;
 using Files = std::map<fs::path, std::string>;
 
-const fs::path kSource = QUILLBAT_SOURCE_DIR;
-const fs::path kPhrases = kSource / "tests/app/phrases";
 const std::string kNoSpace = ": No space left on device";
 
 // A session with its own settings folder, over a league folder holding the worked example
 // as gm05.box.
 class DesktopSessionTest : public testing::Test {
   protected:
-    DesktopSessionTest() {
-        fs::copy_file(kSource / "examples/riverton-at-harbor-city.box", league / "gm05.box");
-    }
+    DesktopSessionTest() { fs::copy_file(pathFromUtf8(kWorkedExample), league / "gm05.box"); }
     DesktopSession& start(std::optional<std::uint32_t> seed = 7,
-                          const fs::path& phrases = kPhrases) {
+                          const fs::path& phrases = kTestPhrases) {
         return session_.emplace(settings.path(), phrases, env, seed);
     }
-    // The article of gm05.box as loadGame writes it with seed.
-    std::string article(std::uint32_t seed) {
-        FolderPhraseSource phrases(kPhrases, env);
-        return loadGame(game, phrases, seed).game->article;
-    }
+    std::string article(std::uint32_t seed) { return testArticle(game, seed); }
 
     TempFolder settings;
     TempFolder league;
@@ -58,13 +50,9 @@ TEST_F(DesktopSessionTest, LoadShowsTheGameAndRemembersItsFolder) {
               (Files{{settings / "path.dat", "\"" + pathToUtf8(league.path()) + "\"\r\n"},
                      {settings / "team.dat", "-1\r\n"}}));
     EXPECT_EQ(session_->openDialogFolder(), pathToUtf8(league.path()));
-}
-
-TEST_F(DesktopSessionTest, SuccessiveLoadsTakeTheFollowingSeeds) {
+    // The next load takes the next seed.
     ASSERT_NE(article(7), article(8));
-    DesktopSession& session = start(7);
-    EXPECT_EQ(session.load(game).game->article, article(7));
-    EXPECT_EQ(session.load(game).game->article, article(8));
+    EXPECT_EQ(session_->load(game).game->article, article(8));
 }
 
 TEST_F(DesktopSessionTest, RefusedBoxscoreChangesNothing) {
@@ -88,7 +76,7 @@ TEST_F(DesktopSessionTest, RefusedBoxscoreChangesNothing) {
 
 TEST_F(DesktopSessionTest, PhraseFileErrorGivesTheArticleSoFarAndKeepsTheFolder) {
     TempFolder phrases;
-    fs::copy(kPhrases, phrases.path());
+    fs::copy(kTestPhrases, phrases.path());
     fs::remove(phrases / "pitch_won.dat");
     GameLoad load = start(7, phrases.path()).load(game);
     ASSERT_TRUE(load.game);

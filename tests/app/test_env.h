@@ -9,9 +9,23 @@
 
 #include "app/env.h"
 #include "app/file_system.h"
+#include "app/folder_phrase_source.h"
+#include "app/load_game.h"
 
-// What the tests of the program's surroundings share: an Env in memory and a folder of their own.
+// What the tests of the program's surroundings share: an Env in memory, a folder of their own
+// and the worked example's articles.
 namespace quillbat {
+
+inline const std::filesystem::path kSourceFolder = QUILLBAT_SOURCE_DIR;
+inline const std::filesystem::path kTestPhrases = kSourceFolder / "tests/app/phrases";
+inline const std::string kWorkedExample =
+    pathToUtf8(kSourceFolder / "examples/riverton-at-harbor-city.box");
+
+// The article loadGame writes for the boxscore with the test phrase files and seed.
+inline std::string testArticle(const std::string& boxscore, std::uint32_t seed) {
+    FolderPhraseSource phrases(kTestPhrases, systemEnv());
+    return loadGame(boxscore, phrases, seed).game->article;
+}
 
 // An Env whose clock and modification times the test sets, and whose writes land in files
 // (nothing reaches the disk). With failWrites set every write fails as on a full disk, and

@@ -23,9 +23,7 @@
 namespace quillbat::qt {
 namespace {
 
-const std::filesystem::path kSource = QUILLBAT_SOURCE_DIR;
-const std::filesystem::path kPhrases = kSource / "tests/app/phrases";
-const QString kGame = fromUtf8(pathToUtf8(kSource / "examples/riverton-at-harbor-city.box"));
+const QString kGame = fromUtf8(kWorkedExample);
 
 // Dialogs that answer from a script and note what they were asked and told.
 class ScriptedDialogs final : public Dialogs {
@@ -57,10 +55,9 @@ class MainWindowTest : public QObject {
     // The scoreboard's labels, each followed by "|".
     QString scoreboard() const {
         QString texts;
-        for (const char* name :
-             {"lblVisitors", "lblVisitorScore", "lblVisitorHits", "lblVisitorErrors", "lblHome",
-              "lblHomeScore", "lblHomeHits", "lblHomeErrors", "lblInn", "lblBallpark", "lblDate"}) {
-            texts += window_->findChild<QLabel*>(name)->text() + "|";
+        for (QLabel* label :
+             window_->findChild<QWidget*>("fraScoreboard")->findChildren<QLabel*>()) {
+            texts += label->text() + "|";
         }
         return texts;
     }
@@ -70,10 +67,7 @@ class MainWindowTest : public QObject {
         return scoreboard() + article()->toPlainText() + "|" + QApplication::clipboard()->text();
     }
     // The article of the worked example with seed 7, the session's first.
-    static std::string exampleArticle() {
-        FolderPhraseSource phrases(kPhrases, systemEnv());
-        return loadGame(toUtf8(kGame), phrases, 7).game->article;
-    }
+    static std::string exampleArticle() { return testArticle(kWorkedExample, 7); }
 
     FakeEnv env_;
     std::unique_ptr<DesktopSession> session_;
@@ -84,7 +78,8 @@ class MainWindowTest : public QObject {
     void init() {
         env_ = FakeEnv();
         // No settings files: both settings at their defaults. Every write goes to env_.
-        session_ = std::make_unique<DesktopSession>(kSource / "tests/qt", kPhrases, env_, 7);
+        session_ =
+            std::make_unique<DesktopSession>(kSourceFolder / "tests/qt", kTestPhrases, env_, 7);
         dialogs_ = ScriptedDialogs();
         window_ = std::make_unique<MainWindow>(*session_, dialogs_);
         QApplication::clipboard()->setText("before");
@@ -95,7 +90,8 @@ class MainWindowTest : public QObject {
         dialogs_.file = kGame;
         window_->loadBoxscore();
         QCOMPARE(dialogs_.asked, QStringList("Boxscores (*.box)|c:\\"));
-        QCOMPARE(scoreboard(), "Riverton|3|8|1|Harbor City|5|9|0| |Lakeside Park|April 10, 1999|");
+        QCOMPARE(scoreboard(),
+                 "Lakeside Park|April 10, 1999|R|H|E|Riverton|3|8|1|Harbor City|5|9|0| |");
         QCOMPARE(window_->findChild<QLabel*>("lblHomeHits")->palette().color(QPalette::WindowText),
                  QColor(255, 255, 0));
         QCOMPARE(article()->toPlainText(), shownText(exampleArticle()));
@@ -106,7 +102,7 @@ class MainWindowTest : public QObject {
     void refusedFileLeavesTheWindowAsItWas() {
         window_->loadFile(kGame);
         const QString before = shown();
-        const QString missing = fromUtf8(pathToUtf8(kSource / "tests/qt/missing.box"));
+        const QString missing = fromUtf8(pathToUtf8(kSourceFolder / "tests/qt/missing.box"));
         window_->loadFile(missing);
         QCOMPARE(shown(), before);
         QCOMPARE(dialogs_.messages,
