@@ -112,19 +112,22 @@ TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {
     EXPECT_EQ(spoiled.out, "pitch_save.dat: line 2: category \"10\": unknown token #save#\n");
 }
 
-// A failed save is reported after the article was printed, and the batch goes on.
-TEST(RunCliTest, FailedSaveIsReportedOneLineEach) {
-    FakeEnv env;
-    env.failWrites = true;
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(
-        runCli(CliOptions{7, pathFromUtf8(kPhrases), true, false, {kGame, kGame}}, env, out, err),
-        1);
-    EXPECT_EQ(out.str(), printed(7) + printed(8));
+// Each article is saved beside its boxscore; a failed save is reported after the article was
+// printed, and the batch goes on.
+TEST(RunCliTest, SavesEachArticleOrReportsTheFailedWrite) {
     const std::string failed =
         "cannot write " + articleFileName(kGame) + ": No space left on device\n";
-    EXPECT_EQ(err.str(), failed + failed);
+    for (const bool failWrites : {false, true}) {
+        FakeEnv env;
+        env.failWrites = failWrites;
+        std::ostringstream out;
+        std::ostringstream err;
+        const CliOptions options{7, kTestPhrases, true, false, {kGame, kGame}};
+        EXPECT_EQ(runCli(options, env, out, err), failWrites ? 1 : 0);
+        EXPECT_EQ(out.str(), printed(7) + printed(8));
+        EXPECT_EQ(err.str(), failWrites ? failed + failed : "");
+        EXPECT_EQ(env.files.size(), failWrites ? 0U : 1U);
+    }
 }
 
 }  // namespace

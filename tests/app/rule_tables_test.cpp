@@ -46,7 +46,9 @@ TEST(SaveToFileTest, NeverOverwritesTheBoxscoreNorNamesAFileAfterATooShortName) 
               "cannot write an article for \"box\": the name is too short to make a text file's "
               "name from");
     EXPECT_TRUE(env.files.empty());
-    EXPECT_EQ(saveToFile(env, "/league/gm05.txx", article), "");
+    EXPECT_FALSE(saveArticle(env, "/league/gm05.box", "Fifteen chars.."));
+    EXPECT_TRUE(env.files.empty());
+    EXPECT_TRUE(saveArticle(env, "/league/gm05.txx", article));
     EXPECT_EQ(env.files.size(), 1U);
 }
 
@@ -93,11 +95,11 @@ TEST(DesktopArgumentsTest, SeedAndOneBoxscore) {
     }
 }
 
-// Well-formed: U+0800 (lead byte 0xE0), the euro sign, four bytes, U+10FFFF, U+D7FF. Malformed:
-// Windows-1252, cut off, lead byte before ASCII, lone continuation byte, overlong U+007F,
-// U+07FF and U+FFFF, the surrogate U+D800, above U+10FFFF, five bytes.
+// Well-formed: U+0800 (lead byte 0xE0), U+E000 past the surrogates, four bytes, U+10FFFF, U+D7FF.
+// Malformed: Windows-1252, cut off, lead byte before ASCII, lone continuation byte, overlong
+// U+007F, U+07FF and U+FFFF, the surrogate U+D800, above U+10FFFF, five bytes.
 TEST(Utf8ValidityTest, AcceptsWellFormedTextAndRefusesMalformedText) {
-    for (const char* text : {"", "Espa\xC3\xB1ola", "\xE0\xA0\x80", "\xE2\x82\xAC 5",
+    for (const char* text : {"", "Espa\xC3\xB1ola", "\xE0\xA0\x80", "\xEE\x80\x80",
                              "\xF0\x9F\x98\x80", "\xF4\x8F\xBF\xBF", "\xED\x9F\xBF"}) {
         EXPECT_TRUE(isValidUtf8(text)) << testing::PrintToString(text);
     }
@@ -111,7 +113,7 @@ TEST(Utf8ValidityTest, AcceptsWellFormedTextAndRefusesMalformedText) {
 TEST(Windows1252Test, DecodesEveryRangeOfBytes) {
     const std::pair<std::string, std::string> cases[] = {
         {"abc\x7F", "abc\x7F"},
-        {"\x80\x8A\x9F", "\xE2\x82\xAC\xC5\xA0\xC5\xB8"},  // euro sign, S caron, Y diaeresis
+        {"\x80\x89\x9F", "\xE2\x82\xAC\xE2\x80\xB0\xC5\xB8"},  // euro, per mille, Y diaeresis
         {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},  // undefined
         {"\x93Hi\x94", "\xE2\x80\x9CHi\xE2\x80\x9D"},
         {"\xA0 Espa\xF1ola \xFF", "\xC2\xA0 Espa\xC3\xB1ola \xC3\xBF"}};
@@ -136,7 +138,7 @@ TEST(Windows1252Test, EncodesEveryByteItDecodedAndRefusesTheRest) {
     }
 }
 
-TEST(MainWindowLayoutTest, FullHdScreenAtFifteenTwipsPerPixel) {
+TEST(WindowLayoutTest, FullHdScreenAtFifteenTwipsPerPixel) {
     MainWindowLayout layout = mainWindowLayout(1920 * 15.0F, 1080 * 15.0F);
     EXPECT_EQ(layout.scoreboard, (Box{10552.5F, 4237.5F, 7695, 2415}));
     EXPECT_EQ(layout.article, (Box{9652.5F, 6652.5F, 9495, 3735}));
@@ -145,6 +147,9 @@ TEST(MainWindowLayoutTest, FullHdScreenAtFifteenTwipsPerPixel) {
     EXPECT_EQ(twipsToPixels(7, 96), 0);           // 0.47
     EXPECT_EQ(twipsToPixels(8, 96), 1);           // 0.53
     EXPECT_FLOAT_EQ(pixelsToTwips(1080, 144), 10800);
+    SplashLayout splash = splashLayout(1920, 1080, 500, 120, 301, 200);
+    EXPECT_EQ(splash.name, (Box{710, 380, 500, 120}));
+    EXPECT_EQ(splash.picture, (Box{809.5F, 500, 301, 200}));
 }
 
 // A registry in memory: values by "key|name", each with its type and bytes. It checks that
@@ -176,6 +181,25 @@ class FakeRegistry final : public Registry {
     std::map<std::string, std::pair<std::uint32_t, std::string>> values;
     std::vector<std::string> open;
 };
+
+// A string loses one trailing zero, a number is read little-endian, another type leaves the
+// text; a value larger than the 1024-byte buffer is not read.
+TEST(GetKeyValueTest, ReadsTheValueByItsType) {
+    const std::tuple<std::uint32_t, std::string, std::optional<std::string>> cases[] = {
+        {1, std::string("ab\0\0", 4), std::string("ab\0", 3)},
+        {4, std::string("\x2a\x01\0\xff", 4), "4278190378"},
+        {3, "\x01\x02", "before"},
+        {1, std::string(1024, 'a'), std::string(1024, 'a')},
+        {1, std::string(1025, 'a'), std::nullopt}};
+    for (const auto& [type, bytes, text] : cases) {
+        FakeRegistry registry;
+        registry.values["K|V"] = {type, bytes};
+        std::string read = "before";
+        EXPECT_EQ(getKeyValue(registry, "K", "V", read), text.has_value());
+        EXPECT_EQ(read, text.value_or(""));
+        EXPECT_EQ(registry.open, std::vector<std::string>{"closed"});
+    }
+}
 
 TEST(SystemInfoProgramTest, PathValueThenSharedToolsLocationThenUnavailable) {
     const struct {

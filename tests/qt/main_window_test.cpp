@@ -52,19 +52,15 @@ class ScriptedDialogs final : public Dialogs {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    // The scoreboard's labels, each followed by "|".
-    QString scoreboard() const {
+    QPlainTextEdit* article() const { return window_->findChild<QPlainTextEdit*>("txtArticle"); }
+    // What the window shows: the scoreboard's labels, the article box and the clipboard.
+    QString shown() const {
         QString texts;
         for (QLabel* label :
              window_->findChild<QWidget*>("fraScoreboard")->findChildren<QLabel*>()) {
             texts += label->text() + "|";
         }
-        return texts;
-    }
-    QPlainTextEdit* article() const { return window_->findChild<QPlainTextEdit*>("txtArticle"); }
-    // What the window shows: the scoreboard, the article box and the clipboard.
-    QString shown() const {
-        return scoreboard() + article()->toPlainText() + "|" + QApplication::clipboard()->text();
+        return texts + article()->toPlainText() + "|" + QApplication::clipboard()->text();
     }
     // The article of the worked example with seed 7, the session's first.
     static std::string exampleArticle() { return testArticle(kWorkedExample, 7); }
@@ -90,12 +86,11 @@ class MainWindowTest : public QObject {
         dialogs_.file = kGame;
         window_->loadBoxscore();
         QCOMPARE(dialogs_.asked, QStringList("Boxscores (*.box)|c:\\"));
-        QCOMPARE(scoreboard(),
-                 "Lakeside Park|April 10, 1999|R|H|E|Riverton|3|8|1|Harbor City|5|9|0| |");
+        const QString text = shownText(exampleArticle());
+        QCOMPARE(shown(), "Lakeside Park|April 10, 1999|R|H|E|Riverton|3|8|1|Harbor City|5|9|0| |" +
+                              text + "|" + text);
         QCOMPARE(window_->findChild<QLabel*>("lblHomeHits")->palette().color(QPalette::WindowText),
                  QColor(255, 255, 0));
-        QCOMPARE(article()->toPlainText(), shownText(exampleArticle()));
-        QCOMPARE(QApplication::clipboard()->text(), article()->toPlainText());
         QCOMPARE(dialogs_.messages, QStringList());
     }
 
