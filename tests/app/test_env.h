@@ -70,15 +70,18 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    std::string utf8(const std::string& name) const { return pathToUtf8(path_ / name); }
+    // The path of the entry named (UTF-8, on Windows too) in the folder.
+    std::filesystem::path operator/(const std::string& name) const {
+        return path_ / pathFromUtf8(name);
+    }
+    std::string utf8(const std::string& name) const { return pathToUtf8(*this / name); }
     void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path_ / name, std::ios::binary) << bytes;
+        std::ofstream(*this / name, std::ios::binary) << bytes;
     }
     // The file's bytes; empty when there is no such file.
     std::string read(const std::string& name) const {
         std::ostringstream bytes;
-        bytes << std::ifstream(path_ / name, std::ios::binary).rdbuf();
+        bytes << std::ifstream(*this / name, std::ios::binary).rdbuf();
         return bytes.str();
     }
 
