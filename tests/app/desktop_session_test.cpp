@@ -104,22 +104,18 @@ TEST_F(DesktopSessionTest, DefaultTeamIsTheLeadingNumberRoundedDownAndAlwaysRewr
         "The default team must be a team ID from 0 to 32767, or -1 for all boxscores; it stays 3.";
     const std::string unwritable = "cannot write " + settings.utf8("team.dat") + kNoSpace +
                                    ". The default team holds until the program ends.";
+    const std::string both = refused + "\n" + unwritable;
     const struct {
         std::optional<std::string> typed;  // nothing: the box was cancelled
         bool failWrite;
         std::int16_t team;
         std::string message;
-    } cases[] = {{"12", false, 12, ""},
-                 {"7.9", false, 7, ""},
-                 {"abc", false, 0, ""},
-                 {"-0.5", false, -1, ""},
-                 {"32767", false, 32767, ""},
-                 {"", false, 3, ""},
-                 {std::nullopt, false, 3, ""},
-                 {"-1.5", false, 3, refused},
-                 {"32768", false, 3, refused},
-                 {"12", true, 12, unwritable},
-                 {"-2", true, 3, refused + "\n" + unwritable}};
+    } cases[] = {
+        {"12", false, 12, ""},        {"7.9", false, 7, ""},       {"abc", false, 0, ""},
+        {"-0.5", false, -1, ""},      {"32767", false, 32767, ""}, {"", false, 3, ""},
+        {std::nullopt, false, 3, ""}, {"-1.5", false, 3, refused}, {"32768", false, 3, refused},
+        {"12", true, 12, unwritable}, {"-2", true, 3, both},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.value_or("cancel"));
         env.files.clear();
