@@ -109,6 +109,16 @@ TEST_F(PhraseFileCacheTest, TimeIsTrustedOnlyOnceItLiesTheMarginBeforeTheReading
     }
 }
 
+// Within the margin the bytes are read and compared: a file that did not change is not parsed
+// again, so the records handed out before stay the same.
+TEST_F(PhraseFileCacheTest, UnchangedFileIsNotParsedAgain) {
+    write("Alpha");
+    env.clock = kStamped;
+    const PhraseRecord* first = &cache->load(path, "score.dat").records.at(0);
+    write("Alpha");
+    EXPECT_EQ(&cache->load(path, "score.dat").records.at(0), first);
+}
+
 // A later or earlier time, or none, is an edit. A file that cannot be parsed is dropped from
 // the cache, so that the mended file is read even when its time was set back.
 TEST_F(PhraseFileCacheTest, AnyOtherTimeOrNoTimeIsAnEdit) {
