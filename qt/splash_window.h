@@ -18,7 +18,7 @@ class SplashWindow final : public QWidget {
     void handOver();
 
     QWidget& mainWindow_;
-    QTimer timer_;
+    QTimer timer_{this};  // a child of the splash, so that it can be found by its name
 };
 
 }  // namespace quillbat::qt
