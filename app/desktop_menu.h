@@ -46,19 +46,29 @@ inline constexpr MenuItem kHelpMenu[] = {
 
 // Copy As: the article box's text with the game's headline and line score, ready for a forum.
 inline constexpr MenuItem kCopyAsMenu[] = {
-    {.text = "&Plain Text", .name = "mnuCopyAsText", .action = MenuCommand::CopyAsText,
+    {.text = "&Plain Text",
+     .name = "mnuCopyAsText",
+     .action = MenuCommand::CopyAsText,
      .needsGame = true},
-    {.text = "&BBCode", .name = "mnuCopyAsBbcode", .action = MenuCommand::CopyAsBbcode,
+    {.text = "&BBCode",
+     .name = "mnuCopyAsBbcode",
+     .action = MenuCommand::CopyAsBbcode,
      .needsGame = true},
-    {.text = "&Markdown", .name = "mnuCopyAsMarkdown", .action = MenuCommand::CopyAsMarkdown,
+    {.text = "&Markdown",
+     .name = "mnuCopyAsMarkdown",
+     .action = MenuCommand::CopyAsMarkdown,
      .needsGame = true},
-    {.text = "&HTML", .name = "mnuCopyAsHtml", .action = MenuCommand::CopyAsHtml,
+    {.text = "&HTML",
+     .name = "mnuCopyAsHtml",
+     .action = MenuCommand::CopyAsHtml,
      .needsGame = true},
 };
 
 inline constexpr MenuItem kOptionsMenu[] = {
-    {.text = "&Newspaper Names", .name = "mnuNewspaperNames",
-     .action = MenuCommand::NewspaperNames, .checkable = true},
+    {.text = "&Newspaper Names",
+     .name = "mnuNewspaperNames",
+     .action = MenuCommand::NewspaperNames,
+     .checkable = true},
 };
 
 inline constexpr MenuItem kMenuBar[] = {

@@ -264,8 +264,8 @@ void MainWindow::copyAs(ArticleFormat format) {
 }
 
 void MainWindow::switchNewspaperNames() {
-    const NameStyle style =
-        session_.nameStyle() == NameStyle::kNewspaper ? NameStyle::kBoxscore : NameStyle::kNewspaper;
+    const NameStyle style = session_.nameStyle() == NameStyle::kNewspaper ? NameStyle::kBoxscore
+                                                                          : NameStyle::kNewspaper;
     const std::string message = session_.setNameStyle(style);
     if (!message.empty()) {
         dialogs_.showMessage(fromUtf8(kNewspaperNamesTitle), fromUtf8(message));
