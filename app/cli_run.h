@@ -29,10 +29,11 @@ struct CliOptions {
 // For each boxscore in order writes its article (or its game record as one line of JSON, which
 // reads no phrase file) followed by "\n" to out, the bytes unchanged; in a format other than
 // text, the rendering of the article instead, the renderings of two boxscores apart by an empty
-// line. With save, also writes each article (or rendering) beside its boxscore. A refused boxscore,
-// a phrase-file error or an article that cannot be saved writes one line naming the file and the
-// reason to err and nothing to out for that boxscore, and the run goes on with the next one.
-// Articles are saved through env. Returns 0 when every boxscore was written, otherwise 1.
+// line. With save, also writes each article (or rendering) beside its boxscore, through env. A
+// refused boxscore or a phrase-file error writes one line naming the file and the reason to err
+// and nothing to out for that boxscore; an article that cannot be saved is printed all the same,
+// then its file and the reason go to err. The run goes on with the next boxscore. Returns 0
+// when every boxscore was written and saved, otherwise 1.
 int runCli(const CliOptions& options, Env& env, std::ostream& out, std::ostream& err);
 
 }  // namespace quillbat

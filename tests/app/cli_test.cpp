@@ -123,7 +123,8 @@ TEST(RunCliTest, SavesEachArticleOrReportsTheFailedWrite) {
         env.failWrites = failWrites;
         std::ostringstream out;
         std::ostringstream err;
-        const CliOptions options{7, kTestPhrases, true, false, {kGame, kGame}};
+        const CliOptions options{
+            .seed = 7, .dataFolder = kTestPhrases, .save = true, .boxscores = {kGame, kGame}};
         EXPECT_EQ(runCli(options, env, out, err), failWrites ? 1 : 0);
         EXPECT_EQ(out.str(), printed(7) + printed(8));
         EXPECT_EQ(err.str(), failWrites ? failed + failed : "");

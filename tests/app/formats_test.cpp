@@ -10,7 +10,7 @@
 #include "app/cli_run.h"
 #include "app/desktop_session.h"
 #include "app/game_headline.h"
-#include "tests/app/temp_folder.h"
+#include "tests/app/test_env.h"
 
 namespace quillbat {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "app/desktop_session.h"
 #include "app/name_style.h"
-#include "tests/app/temp_folder.h"
+#include "tests/app/test_env.h"
 
 namespace quillbat {
 namespace {
