@@ -1,0 +1,126 @@
+// Every boxscore of examples/ and tests/cases/ read and written up as the command-line tool does.
+// Beside each, in tests/cases/: NAME.record.json (the record as --record prints it) or
+// NAME.refusal.txt (the refusal), and NAME.seedN.txt, the article written with seed N and the
+// phrase files of data/. README.md there says how each expected file was checked.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/env.h"
+#include "app/file_system.h"
+#include "app/folder_phrase_source.h"
+#include "app/load_game.h"
+#include "app/record_json.h"
+#include "boxscore/input_error.h"
+
+namespace quillbat {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = QUILLBAT_SOURCE_DIR;
+const fs::path kCases = kSource / "tests/cases";
+
+std::string textOf(const fs::path& path) {
+    return readWholeFile(path, path.filename().string());
+}
+
+std::vector<fs::path> filesEndingIn(const fs::path& folder, const std::string& ending) {
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string().ends_with(ending)) {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::vector<fs::path> boxscores() {
+    std::vector<fs::path> all = filesEndingIn(kSource / "examples", ".box");
+    for (const fs::path& own : filesEndingIn(kCases, ".box")) {
+        all.push_back(own);
+    }
+    return all;
+}
+
+// The record as JSON, or the refusal, each with the line end the command-line tool adds.
+std::string readingOf(const fs::path& boxscore) {
+    try {
+        return recordToJson(readBoxscore(textOf(boxscore), boxscore.filename().string())) + "\n";
+    } catch (const InputError& refusal) {
+        return std::string(refusal.what()) + "\n";
+    }
+}
+
+TEST(Cases, EveryBoxscoreGivesItsExpectedRecordOrRefusal) {
+    for (const fs::path& boxscore : boxscores()) {
+        const fs::path record = kCases / (boxscore.stem().string() + ".record.json");
+        const fs::path refusal = kCases / (boxscore.stem().string() + ".refusal.txt");
+        const std::string reading = readingOf(boxscore);
+        if (fs::exists(record)) {
+            const std::string expected = textOf(record);
+            EXPECT_EQ(reading, expected) << boxscore.filename() << " differs from its record: "
+                                         << nlohmann::json::diff(nlohmann::json::parse(expected),
+                                                                 nlohmann::json::parse(reading))
+                                                .dump();
+        } else {
+            ASSERT_TRUE(fs::exists(refusal)) << boxscore.filename() << " has no expected reading";
+            EXPECT_EQ(reading, textOf(refusal));
+        }
+    }
+}
+
+TEST(Cases, SeededArticlesAreWrittenAsExpected) {
+    FolderPhraseSource phrases(kSource / "data", systemEnv());
+    const std::vector<fs::path> articles = filesEndingIn(kCases, ".txt");
+    int compared = 0;
+    for (const fs::path& article : articles) {
+        const std::string stem = article.stem().string();  // NAME.seedN
+        const std::size_t seedAt = stem.rfind(".seed");
+        if (seedAt == std::string::npos) {
+            continue;
+        }
+        fs::path boxscore = kSource / "examples" / (stem.substr(0, seedAt) + ".box");
+        if (!fs::exists(boxscore)) {
+            boxscore = kCases / (stem.substr(0, seedAt) + ".box");
+        }
+        const auto seed = static_cast<std::uint32_t>(std::stoul(stem.substr(seedAt + 5)));
+        const GameLoad load = loadGame(pathToUtf8(boxscore), phrases, seed);
+        ASSERT_TRUE(load.complete) << load.message;
+        EXPECT_EQ(load.game->article + "\n", textOf(article)) << article.filename();
+        ++compared;
+    }
+    EXPECT_GE(compared, 10);
+}
+
+// Boxscores written by the game itself, kept beside a checkout of the repository; a clone
+// without them skips this test. The values were read off the files by hand.
+TEST(Cases, RealSamplesGiveTheValuesReadByHand) {
+    const fs::path samples = kSource / "../shared/samples";
+    if (!fs::is_directory(samples)) {
+        GTEST_SKIP() << "no sample boxscores at " << samples;
+    }
+    auto read = [&](const char* name) { return readBoxscore(textOf(samples / name), name).record; };
+    const GameRecord bombers = read("2013-0402-bal120.box");
+    EXPECT_EQ(
+        std::tuple(bombers.gameDate, bombers.teamName[kHome], bombers.runs[kHome],
+                   bombers.winPitcher, bombers.winPitches, bombers.windText),
+        std::tuple("April 2, 2013", "Bombers", 9, "Hernandez,F", 109, "in from right at 24 mph"));
+    // Cano went 4 for 5 with a double; Stanton homered among his two hits.
+    EXPECT_EQ(std::tuple(bombers.batters[kHome].size(), bombers.firstStar[kHome],
+                         bombers.secondStar[kHome], bombers.batters[kHome][2].rating),
+              std::tuple(10u, 2u, 4u, 2.1432f));
+    const GameRecord scalpers = read("2026-0314-190.box");
+    EXPECT_EQ(std::tuple(scalpers.innings, scalpers.teamName[kHome], scalpers.runs[kVisitors],
+                         scalpers.winPitcher, scalpers.winInnings, scalpers.losePitcher),
+              std::tuple(13, "Chain Saw Scalp", 3, "Ray,R", "1.2", "Maglie"));
+}
+
+}  // namespace
+}  // namespace quillbat
