@@ -30,73 +30,55 @@ std::string textOf(const fs::path& path) {
     return readWholeFile(path, path.filename().string());
 }
 
-std::vector<fs::path> filesEndingIn(const fs::path& folder, const std::string& ending) {
-    std::vector<fs::path> files;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        if (entry.path().filename().string().ends_with(ending)) {
-            files.push_back(entry.path());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
+// The boxscores of examples/, then those of tests/cases/.
 std::vector<fs::path> boxscores() {
-    std::vector<fs::path> all = filesEndingIn(kSource / "examples", ".box");
-    for (const fs::path& own : filesEndingIn(kCases, ".box")) {
-        all.push_back(own);
+    std::vector<fs::path> all;
+    for (const fs::path& folder : {kSource / "examples", kCases}) {
+        const std::size_t start = all.size();
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+            if (entry.path().extension() == ".box") {
+                all.push_back(entry.path());
+            }
+        }
+        std::sort(all.begin() + static_cast<std::ptrdiff_t>(start), all.end());
     }
     return all;
-}
-
-// The record as JSON, or the refusal, each with the line end the command-line tool adds.
-std::string readingOf(const fs::path& boxscore) {
-    try {
-        return recordToJson(readBoxscore(textOf(boxscore), boxscore.filename().string())) + "\n";
-    } catch (const InputError& refusal) {
-        return std::string(refusal.what()) + "\n";
-    }
 }
 
 TEST(Cases, EveryBoxscoreGivesItsExpectedRecordOrRefusal) {
     for (const fs::path& boxscore : boxscores()) {
         const fs::path record = kCases / (boxscore.stem().string() + ".record.json");
-        const fs::path refusal = kCases / (boxscore.stem().string() + ".refusal.txt");
-        const std::string reading = readingOf(boxscore);
-        if (fs::exists(record)) {
+        try {
+            const std::string json =
+                recordToJson(readBoxscore(textOf(boxscore), boxscore.filename().string())) + "\n";
+            ASSERT_TRUE(fs::exists(record)) << boxscore << " has no expected record";
             const std::string expected = textOf(record);
-            EXPECT_EQ(reading, expected) << boxscore.filename() << " differs from its record: "
-                                         << nlohmann::json::diff(nlohmann::json::parse(expected),
-                                                                 nlohmann::json::parse(reading))
-                                                .dump();
-        } else {
-            ASSERT_TRUE(fs::exists(refusal)) << boxscore.filename() << " has no expected reading";
-            EXPECT_EQ(reading, textOf(refusal));
+            EXPECT_EQ(json, expected) << boxscore.filename() << " differs from its record: "
+                                      << nlohmann::json::diff(nlohmann::json::parse(expected),
+                                                              nlohmann::json::parse(json));
+        } catch (const InputError& refusal) {
+            const fs::path expected = kCases / (boxscore.stem().string() + ".refusal.txt");
+            EXPECT_EQ(std::string(refusal.what()) + "\n", textOf(expected));
         }
     }
 }
 
 TEST(Cases, SeededArticlesAreWrittenAsExpected) {
     FolderPhraseSource phrases(kSource / "data", systemEnv());
-    const std::vector<fs::path> articles = filesEndingIn(kCases, ".txt");
     int compared = 0;
-    for (const fs::path& article : articles) {
-        const std::string stem = article.stem().string();  // NAME.seedN
-        const std::size_t seedAt = stem.rfind(".seed");
-        if (seedAt == std::string::npos) {
-            continue;
+    for (const fs::path& boxscore : boxscores()) {
+        for (std::uint32_t seed : {7u, 8u}) {
+            const fs::path article =
+                kCases / (boxscore.stem().string() + ".seed" + std::to_string(seed) + ".txt");
+            if (fs::exists(article)) {
+                const GameLoad load = loadGame(pathToUtf8(boxscore), phrases, seed);
+                ASSERT_TRUE(load.complete) << load.message;
+                EXPECT_EQ(load.game->article + "\n", textOf(article)) << article.filename();
+                ++compared;
+            }
         }
-        fs::path boxscore = kSource / "examples" / (stem.substr(0, seedAt) + ".box");
-        if (!fs::exists(boxscore)) {
-            boxscore = kCases / (stem.substr(0, seedAt) + ".box");
-        }
-        const auto seed = static_cast<std::uint32_t>(std::stoul(stem.substr(seedAt + 5)));
-        const GameLoad load = loadGame(pathToUtf8(boxscore), phrases, seed);
-        ASSERT_TRUE(load.complete) << load.message;
-        EXPECT_EQ(load.game->article + "\n", textOf(article)) << article.filename();
-        ++compared;
     }
-    EXPECT_GE(compared, 10);
+    EXPECT_EQ(compared, 17);
 }
 
 // Boxscores written by the game itself, kept beside a checkout of the repository; a clone
