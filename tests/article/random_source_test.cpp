@@ -4,30 +4,19 @@
 
 #include <set>
 
-#include "tests/article/article_test_support.h"
-
 namespace quillbat {
 namespace {
 
-TEST(ClockSeed, LoadsInQuickSuccessionGetDifferentSeeds) {
+TEST(RandomSource, LoadsInQuickSuccessionGetDifferentSeeds) {
     std::set<std::uint32_t> seeds;
     std::uint32_t previous = clockSeed();
     for (int i = 0; i < 10000; ++i) {
-        std::uint32_t seed = clockSeed();
+        const std::uint32_t seed = clockSeed();
         EXPECT_NE(seed, previous);
-        seeds.insert(seed);
-        previous = seed;
+        seeds.insert(previous = seed);
     }
-    // Well spread: a collision among 10000 32-bit seeds is rare, several would be a fault.
+    // A collision among 10000 seeds spread over 32 bits is rare; several would be a fault.
     EXPECT_GT(seeds.size(), 9990u);
-}
-
-TEST(DrawVariant, WholePartOfNTimesTheDraw) {
-    ScriptedRandom random{0.0, 0.999999, 0.333333, 0.999999};
-    EXPECT_EQ(drawVariant(random, 25), 0);
-    EXPECT_EQ(drawVariant(random, 25), 24);
-    EXPECT_EQ(drawVariant(random, 3), 0);
-    EXPECT_EQ(drawVariant(random, 0), 0);
 }
 
 }  // namespace
