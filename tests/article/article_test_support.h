@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "article/article_context.h"
 #include "article/phrase_catalog.h"
@@ -38,7 +39,8 @@ class MemoryPhraseSource final : public PhraseSource {
 // Hands out the scripted numbers in order; a draw past the script fails the test.
 class ScriptedRandom final : public RandomSource {
   public:
-    ScriptedRandom(std::initializer_list<double> script = {}) : script_(script) {}
+    explicit ScriptedRandom(const std::vector<double>& script = {})
+        : script_(script.begin(), script.end()) {}
 
     double next() override {
         if (script_.empty()) {
@@ -75,7 +77,7 @@ struct ArticleFixture {
     StringArticle article;
     ArticleContext context{phrases, random, article};
 
-    void script(std::initializer_list<double> draws) { random = ScriptedRandom(draws); }
+    void script(const std::vector<double>& draws) { random = ScriptedRandom(draws); }
     const std::string& text() const { return article.text(); }
 
     // Every phrase file of the catalog with one template per category that names both, such

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "article/batter_paragraphs.h"
 #include "article/team_hitting_paragraph.h"
@@ -12,7 +13,7 @@
 namespace quillbat {
 namespace {
 
-using Draws = std::initializer_list<double>;
+using Draws = std::vector<double>;
 
 // Harbor City beat Riverton 5-3 in nine; each test sets what it is about.
 class Paragraphs : public testing::Test, public ArticleFixture {
@@ -28,7 +29,7 @@ class Paragraphs : public testing::Test, public ArticleFixture {
 
     // What `write` appends with the draws scripted; every scripted draw must be taken.
     template <typename Write>
-    std::string written(Write write, Draws draws) {
+    std::string written(Write write, const Draws& draws) {
         article = StringArticle();
         script(draws);
         write(record, context);
