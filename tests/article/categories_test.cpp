@@ -102,18 +102,18 @@ TEST(Categories, StarsFirstRowThatHolds) {
 
 // Home runs today, then the season's home runs, runs batted in, triples and doubles.
 TEST(Categories, HomeRunFamilyAndFirstRowThatHolds) {
-    const std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t, std::int16_t,
-                     const char*>
-        cases[] = {
-            {2, 30, 10, 0, 0, "mult"},    {3, 41, 120, 9, 40, "multRBI3B"},
-            {1, 21, 50, 3, 26, "12B"},    {1, 23, 10, 0, 0, "3"},
-            {1, 20, 10, 0, 0, "other"},   {1, 15, 85, 7, 0, "oRBI3B"},
-            {0, 32, 80, 6, 30, "2RBI2B"}, {0, 32, 80, 6, 29, "2RBI"},
-            {0, 33, 80, 7, 30, "3RBI3B"}, {0, 31, 79, 7, 30, "13B"},
-            {0, 31, 79, 5, 30, "13B"},    {0, 31, 79, 4, 25, "12B"},
-            {0, 31, 79, 4, 24, "1"},      {2, 41, 10, 5, 0, "mult3B"},
-            {0, 22, 79, 4, 24, "2"},
-        };
+    using Row = std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t, std::int16_t,
+                           const char*>;
+    const Row cases[] = {
+        {2, 30, 10, 0, 0, "mult"},    {3, 41, 120, 9, 40, "multRBI3B"},
+        {1, 21, 50, 3, 26, "12B"},    {1, 23, 10, 0, 0, "3"},
+        {1, 20, 10, 0, 0, "other"},   {1, 15, 85, 7, 0, "oRBI3B"},
+        {0, 32, 80, 6, 30, "2RBI2B"}, {0, 32, 80, 6, 29, "2RBI"},
+        {0, 33, 80, 7, 30, "3RBI3B"}, {0, 31, 79, 7, 30, "13B"},
+        {0, 31, 79, 5, 30, "13B"},    {0, 31, 79, 4, 25, "12B"},
+        {0, 31, 79, 4, 24, "1"},      {2, 41, 10, 5, 0, "mult3B"},
+        {0, 22, 79, 4, 24, "2"},
+    };
     for (const auto& [today, homeRuns, runsBattedIn, triples, doubles, category] : cases) {
         Batter batter = line(2, 0, 0, today, 4);
         batter.seasonHomeRuns = homeRuns;

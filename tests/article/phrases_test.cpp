@@ -17,7 +17,7 @@ namespace {
 std::string recordsOf(const char* text) {
     try {
         std::string records;
-        for (const PhraseRecord& record : parsePhraseFile(text, "pitch_won.dat").records) {
+        for (const PhraseRecord& record : parsePhraseFile(text, "x.dat").records) {
             records += std::to_string(record.line) + ":" + record.category + "=" +
                        record.phraseTemplate + "|";
         }
@@ -42,12 +42,10 @@ TEST(PhraseFile, ReadsRecordsWithTheLineOfTheirCategory) {
         {"hot,", "1:hot=|"},
         {"hot,\"\"\n", "1:hot=|"},
         {"", ""},
-        {"hot,A\ncold,\"B\nmild,C\n",
-         "pitch_won.dat: line 2: quotation mark opened here is never closed"},
-        {"hot,A\n\ncold\n",
-         "pitch_won.dat: line 3: ends with category \"cold\" that has no template"},
+        {"hot,A\ncold,\"B\nmild,C\n", "x.dat: line 2: quotation mark opened here is never closed"},
+        {"hot,A\n\ncold\n", "x.dat: line 3: ends with category \"cold\" that has no template"},
         {"hot,\"A\r\nB\"\r\ngap\r\n",
-         "pitch_won.dat: line 3: ends with category \"gap\" that has no template"},
+         "x.dat: line 3: ends with category \"gap\" that has no template"},
     };
     for (const auto& [text, records] : cases) {
         EXPECT_EQ(recordsOf(text), records) << text;

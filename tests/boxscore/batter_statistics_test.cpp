@@ -12,14 +12,14 @@ namespace {
 // At-bats, hits, doubles, triples, home runs, walks, rating; the bracket and AB - H are kept at
 // the 16-bit bounds.
 TEST(Rating, FollowsTheFormulaInSixteenBits) {
-    const std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t, std::int16_t,
-                     std::int16_t, double>
-        cases[] = {
-            {4, 2, 2, 0, 0, 0, 1.4064},
-            {5, 4, 0, 1, 3, 1, 0.16 * (2 * (4 + 2 + 9 + 1) + 4 - 0.605)},
-            {-32768, 32767, 0, 0, 32767, 0, 0.16 * (32767 - 0.605 * -32768)},
-            {32767, -32768, 0, 0, 0, 0, 0.16 * (-32768 - 0.605 * 32767)},
-        };
+    using Row = std::tuple<std::int16_t, std::int16_t, std::int16_t, std::int16_t, std::int16_t,
+                           std::int16_t, double>;
+    const Row cases[] = {
+        {4, 2, 2, 0, 0, 0, 1.4064},
+        {5, 4, 0, 1, 3, 1, 0.16 * (2 * (4 + 2 + 9 + 1) + 4 - 0.605)},
+        {-32768, 32767, 0, 0, 32767, 0, 0.16 * (32767 - 0.605 * -32768)},
+        {32767, -32768, 0, 0, 0, 0, 0.16 * (-32768 - 0.605 * 32767)},
+    };
     for (const auto& [atBats, hits, doubles, triples, homeRuns, walks, rating] : cases) {
         Batter batter{"", atBats, 0, hits, 0, 0, doubles, triples, homeRuns, walks};
         rateBatter(batter);
