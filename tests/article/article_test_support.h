@@ -8,10 +8,11 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "article/article_context.h"
+#include "article/phrase_catalog.h"
 #include "article/phrase_file.h"
-#include "boxscore/game_record.h"
 #include "boxscore/input_error.h"
 
 namespace quillbat {
@@ -22,7 +23,6 @@ class MemoryPhraseSource final : public PhraseSource {
     void set(const std::string& fileName, std::string text) { files_[fileName] = std::move(text); }
 
     const PhraseFile& load(std::string_view fileName) override {
-        ++loads_;
         auto found = files_.find(std::string(fileName));
         if (found == files_.end()) {
             throw InputError(std::string(fileName), "cannot be opened: no such file");
@@ -30,37 +30,31 @@ class MemoryPhraseSource final : public PhraseSource {
         current_ = parsePhraseFile(found->second, found->first);
         return current_;
     }
-    int loads() const { return loads_; }
 
   private:
     std::map<std::string, std::string> files_;
     PhraseFile current_;
-    int loads_ = 0;
 };
 
-// Hands out the scripted numbers in order and counts the draws; a draw past the script fails
-// the test and returns 0.
+// Hands out the scripted numbers in order; a draw past the script fails the test.
 class ScriptedRandom final : public RandomSource {
   public:
-    ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<double> script) : script_(script) {}
+    explicit ScriptedRandom(const std::vector<double>& script = {})
+        : script_(script.begin(), script.end()) {}
 
     double next() override {
-        ++draws_;
         if (script_.empty()) {
-            ADD_FAILURE() << "draw number " << draws_ << " was not scripted";
+            ADD_FAILURE() << "a draw was not scripted";
             return 0;
         }
         double value = script_.front();
         script_.pop_front();
         return value;
     }
-    int draws() const { return draws_; }
     bool exhausted() const { return script_.empty(); }
 
   private:
     std::deque<double> script_;
-    int draws_ = 0;
 };
 
 // A draw that picks variant v of n.
@@ -68,12 +62,13 @@ inline double pick(int v, int n) {
     return (v + 0.5) / n;
 }
 
-// The text of a phrase file shipped in data/; empty when it cannot be read.
-inline std::string shippedText(std::string_view fileName) {
-    std::ifstream in(std::string(QUILLBAT_SOURCE_DIR) + "/data/" + std::string(fileName),
-                     std::ios::binary);
+// The bytes of a file; empty when it cannot be read.
+inline std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+inline const std::string kShippedPhrases = QUILLBAT_SOURCE_DIR "/data/";
 
 // An article being written from memory phrase files and a scripted random source.
 struct ArticleFixture {
@@ -82,21 +77,22 @@ struct ArticleFixture {
     StringArticle article;
     ArticleContext context{phrases, random, article};
 
-    void script(std::initializer_list<double> draws) { random = ScriptedRandom(draws); }
+    void script(const std::vector<double>& draws) { random = ScriptedRandom(draws); }
     const std::string& text() const { return article.text(); }
-};
 
-// A record of a nine-inning game the home team won 5-3 with quiet numbers elsewhere.
-inline GameRecord quietGame() {
-    GameRecord record;
-    record.teamName[kVisitors] = "Riverton";
-    record.teamName[kHome] = "Harbor City";
-    record.runs[kVisitors] = 3;
-    record.runs[kHome] = 5;
-    record.hits[kVisitors] = 8;
-    record.hits[kHome] = 9;
-    record.innings = 9;
-    return record;
-}
+    // Every phrase file of the catalog with one template per category that names both, such
+    // as "[score close] ", so the article shows what was drawn.
+    void useMarkerPhrases() {
+        for (const PhraseFileEntry& entry : phraseCatalog()) {
+            const std::string file(entry.fileName.substr(0, entry.fileName.find('.')));
+            std::string text;
+            for (std::string_view category : entry.categories) {
+                const std::string name(category);
+                text += name + ",\"[" + file + " " + name + "] \"\n";
+            }
+            phrases.set(std::string(entry.fileName), text);
+        }
+    }
+};
 
 }  // namespace quillbat

@@ -1,0 +1,173 @@
+// The reader where the folder of cases does not reach: splitting text into lines, then
+// readBoxscore on the worked example (examples/riverton-at-harbor-city.box) with a few lines
+// changed.
+#include "boxscore/boxscore_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/file_system.h"
+#include "app/record_json.h"
+#include "boxscore/input_error.h"
+#include "boxscore/text_lines.h"
+
+namespace quillbat {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The lines of a text held in memory; read as a stream it gives the same lines.
+Lines linesOf(const std::string& text) {
+    Lines lines;
+    TextLines split(text);
+    for (std::string_view line; split.next(line);) {
+        lines.emplace_back(line);
+    }
+    std::istringstream in(text);
+    StreamLines stream(in, 1000);
+    Lines streamed;
+    for (std::string line; stream.next(line) == StreamLines::Result::Line;) {
+        streamed.push_back(line);
+    }
+    EXPECT_EQ(streamed, lines);
+    return lines;
+}
+
+TEST(TextLines, EveryKindOfLineEndEndsALine) {
+    const std::string wide = std::string(511, 'x') + "y";  // two blocks of the stream's reading
+    // clang-format off
+    const std::pair<std::string, Lines> cases[] = {
+        {"", {}}, {"a", {"a"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}}, {"\r\n", {""}}, {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {std::string("n\0l\r\n\xFF", 6), {std::string("n\0l", 3), "\xFF"}},
+        {wide + "\r\n" + wide + "z", {wide, wide + "z"}}};
+    // clang-format on
+    for (const auto& [text, lines] : cases) {
+        EXPECT_EQ(linesOf(text), lines) << text.substr(0, 20);
+    }
+}
+
+// The 21 lines of the worked example before its form feed line.
+Lines workedExample() {
+    static const std::string text =
+        readWholeFile(QUILLBAT_SOURCE_DIR "/examples/riverton-at-harbor-city.box", "example");
+    Lines lines;
+    TextLines split(text);
+    for (std::string_view line; lines.size() < 21 && split.next(line);) {
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+std::string joined(const Lines& lines, const std::string& end = "\r\n") {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + end;
+    }
+    return text;
+}
+
+// The lines with line `number` replaced (or added after the last).
+Lines with(std::size_t number, const std::string& text, Lines lines = workedExample()) {
+    lines.resize(std::max(lines.size(), number));
+    lines[number - 1] = text;
+    return lines;
+}
+
+// The refusal of a text, or "" when it is read. Read as a stream it gives the same answer.
+std::string refusalOf(const Lines& lines) {
+    auto answer = [](auto&& input) -> std::string {
+        try {
+            return "read " + recordToJson(readBoxscore(input, "ex.box"));
+        } catch (const InputError& refusal) {
+            return refusal.what();
+        }
+    };
+    const std::string text = joined(lines);
+    std::istringstream stream(text);
+    const std::string fromText = answer(std::string_view(text));
+    EXPECT_EQ(answer(stream), fromText);
+    return fromText.starts_with("read ") ? "" : fromText;
+}
+
+TEST(Reader, RefusesWhatItCannotReadAndNothingElse) {
+    const std::string header = workedExample()[2];
+    // The header with its innings (23 and 22 from the end) replaced.
+    auto innings = [&](const char* two) {
+        return with(3,
+                    header.substr(0, header.size() - 23) + two + header.substr(header.size() - 21));
+    };
+    // The worked example filled up to line `count`, which is `last`, then 300 more lines.
+    auto linesUpTo = [](int count, const std::string& last) {
+        Lines lines = workedExample();
+        lines.resize(static_cast<std::size_t>(count - 1), "filler");
+        lines.push_back(last);
+        lines.resize(lines.size() + 300, "play-by-play");
+        return lines;
+    };
+    const std::string tooLong(kMaxLineLength + 1, 'x');
+    const std::string noLineScore = "ex.box: has no line score: it is not a boxscore of the game";
+    const std::string tooMany = "ex.box: has more than 200 lines before its end";
+    Lines fiftyOneVisitors = workedExample();
+    fiftyOneVisitors.insert(fiftyOneVisitors.begin() + 7, 49, "Visitor  4  1  2  1  .301");
+    const std::pair<Lines, std::string> cases[] = {
+        {innings("x9"),
+         "ex.box: line 3: innings in the line-score header are not a number: \"x9\""},
+        {innings("  "),
+         "ex.box: line 3: innings in the line-score header are not a number: \"  \""},
+        {innings("1 "), ""},
+        {with(3, std::string(20, ' ') + "DP"),
+         "ex.box: line 3: the line-score header is too short to hold the number of innings"},
+        {with(3, "12" + std::string(19, ' ') + "DP"), ""},  // 23 characters are just enough
+        {with(12, std::string(kMaxLineLength, 'x')), ""},
+        {with(12, tooLong), "ex.box: line 12 is longer than 1000000 characters"},
+        {linesUpTo(200, "\fnext game"), ""},
+        {linesUpTo(200, tooLong), "ex.box: line 200 is longer than 1000000 characters"},
+        {linesUpTo(201, "\fnext game"), tooMany},
+        {linesUpTo(201, tooLong), tooMany},  // line 201 is refused for its number first
+        {{}, noLineScore},
+        {{"a", "\fb", header}, noLineScore},
+        {fiftyOneVisitors, "ex.box: line 58: the visitors have more than 50 batting rows"},
+    };
+    for (const auto& [lines, refusal] : cases) {
+        EXPECT_EQ(refusalOf(lines), refusal) << lines.size() << " lines";
+    }
+}
+
+// Lines 12 (GWRBI), 13 and 14 of the worked example replaced; the wind speed, strong wind, wind
+// text and temperature read.
+TEST(Reader, WindAndTemperature) {
+    using Weather = std::tuple<std::int16_t, bool, std::string, std::optional<double>>;
+    const std::tuple<const char*, const char*, const char*, Weather> cases[] = {
+        {"", "Wind: Out to CF at 21 MPH.", "", {21, true, "out to cf at 21 mph", 0}},
+        {"", "Wind: Out to CF at x2 MPH.", "", {0, false, "", 0}},
+        {"", "Wind: Out to CF at 2 2MPH.", "", {0, false, "", 0}},
+        {"", "MPH.", "", {0, false, "", 0}},
+        // "MPH." followed by a blank became "MPH," and is no wind.
+        {"", "Wind: Out to CF at 22 MPH. Sky: clear", "", {0, false, "", 0}},
+        // Wrapped after "Wind: ": the wind text starts the next line.
+        {"", "Wind: ", "out to right at 25 MPH.", {25, true, "out to right at 25 mph", 0}},
+        // A calmer later wind keeps the strong wind and its text.
+        {"", "Wind: Out at 22 MPH.", "Wind: calm at 5 MPH.", {5, true, "out at 22 mph", 0}},
+        {"GWRBI: Harlan.", "Wind: none.", "", {0, false, "", std::nullopt}},
+        {"GWRBI: Harlan.", "Wind: none.", "Temperature: 105", {0, false, "", 105}},
+        {"", "Temperature: -5, Sky: clear", "", {0, false, "", -5}},
+        {"", "Temperature:", "", {0, false, "", 0}},
+        {"", "Temperature: 72.5", "", {0, false, "", 72}},  // three characters: "72."
+    };
+    for (const auto& [gwrbi, weather, next, read] : cases) {
+        const std::string text = joined(with(14, next, with(13, weather, with(12, gwrbi))));
+        const GameRecord r = readBoxscore(std::string_view(text), "ex.box").record;
+        EXPECT_EQ(Weather(r.windSpeed, r.strongWind, r.windText, r.temperature), read)
+            << weather << " / " << next;
+    }
+}
+
+}  // namespace
+}  // namespace quillbat
