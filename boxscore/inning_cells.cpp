@@ -45,7 +45,9 @@ void readInningCells(const BoxscoreSections& sections, GameRecord& record) {
         if (!blockStart || (nextBlockStart && *blockStart != *nextBlockStart - kInningsPerBlock)) {
             return;
         }
-        for (int k = 1; k <= kInningsPerBlock; ++k) {
+        // A block of a wrapped line score numbers twelve innings; a line score in one block
+        // numbers them all.
+        for (int k = 1;; ++k) {
             const std::optional<int> inning = headerInning(headerLine, k);
             if (!inning) {
                 break;
