@@ -9,6 +9,7 @@
 #include "app/console.h"
 #include "app/env.h"
 #include "app/file_system.h"
+#include "app/version.h"
 
 int main(int argc, char** argv) {
     quillbat::writeStandardStreamsAsBytes();
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     CLI::App app{"Writes a newspaper article about each boxscore of the DMB game.", "quillbat-cli"};
     // On Windows the parser would otherwise take a boxscore named "/League/gm05.box" for an option.
     app.allow_windows_style_options(false);
+    app.set_version_flag("--version", "quillbat-cli " + std::string(quillbat::programVersion()),
+                         "Print the program's version and exit");
     app.add_option("--seed", options.seed,
                    "Seed of the random source for the first boxscore (0 to 4294967295); the "
                    "next boxscores get the following numbers");

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-// The command line of the desktop programs: quillbat [--seed N] [BOXSCORE]
+// The command line of the desktop programs: quillbat [--seed N] [BOXSCORE], or quillbat --version
 namespace quillbat {
 
 struct DesktopArguments {
@@ -15,6 +15,8 @@ struct DesktopArguments {
     std::optional<std::uint32_t> seed;
     // A boxscore to load as soon as the main window shows ("Open with", a double-click).
     std::optional<std::string> boxscore;
+    // --version: print the program's version instead of starting.
+    bool version = false;
     bool operator==(const DesktopArguments&) const = default;
 };
 
@@ -25,8 +27,8 @@ struct DesktopUsageError {
 };
 
 // Reads the arguments after the program's name (UTF-8): "--seed N" or "--seed=N" with N from 0
-// to 4294967295, and at most one boxscore; "--" ends the options, so a boxscore may start
-// with "-".
+// to 4294967295, "--version", and at most one boxscore; "--" ends the options, so a boxscore
+// may start with "-".
 std::variant<DesktopArguments, DesktopUsageError> parseDesktopArguments(
     const std::vector<std::string>& arguments);
 

@@ -10,6 +10,7 @@
 
 #include "app/file_system.h"
 #include "app/system_info.h"
+#include "app/version.h"
 #include "qt/dialogs.h"
 #include "qt/fonts.h"
 #include "qt/pictures.h"
@@ -40,10 +41,7 @@ QFrame* line(const QColor& colour, QWidget* parent) {
 }  // namespace
 
 QString versionText() {
-    return QString("Version %1.%2.%3")
-        .arg(QUILLBAT_VERSION_MAJOR)
-        .arg(QUILLBAT_VERSION_MINOR)
-        .arg(QUILLBAT_VERSION_PATCH);
+    return "Version " + fromUtf8(std::string(programVersion()));
 }
 
 AboutWindow::AboutWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
