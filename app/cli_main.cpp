@@ -8,6 +8,7 @@
 #include "app/cli_run.h"
 #include "app/console.h"
 #include "app/env.h"
+#include "app/file_locations.h"
 #include "app/file_system.h"
 #include "app/version.h"
 
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
                    "Seed of the random source for the first boxscore (0 to 4294967295); the "
                    "next boxscores get the following numbers");
     app.add_option("--data", dataFolder,
-                   "Folder of the phrase files (default: the program's folder)");
+                   "Folder of the phrase files (default: the ones the desktop program uses)");
     auto* save = app.add_flag("--save", options.save,
                               "Also save each article beside its boxscore, as Save To File does");
     auto* record = app.add_flag("--record", options.record,
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     std::string checkFolder;
     auto* check = app.add_option("--check-phrases", checkFolder,
                                  "Check the nine phrase files of DIR (default: the --data folder "
-                                 "or the program's folder), one line per problem")
+                                 "or the ones the program uses, named on a first line), one "
+                                 "line per problem")
                       ->expected(0, 1)
                       ->excludes(save)
                       ->excludes(record);
@@ -56,8 +58,11 @@ int main(int argc, char** argv) {
     if (!checkFolder.empty()) {
         dataFolder = checkFolder;
     }
-    options.dataFolder =
-        dataFolder.empty() ? quillbat::programFolder() : quillbat::pathFromUtf8(dataFolder);
+    if (check->count() > 0 && dataFolder.empty()) {
+        return quillbat::checkProgramsPhraseFiles(std::cout);
+    }
+    options.dataFolder = dataFolder.empty() ? quillbat::thisProgramsFileLocations().phraseFolder
+                                            : quillbat::pathFromUtf8(dataFolder);
     if (check->count() > 0) {
         return quillbat::checkPhraseFolder(options.dataFolder, std::cout);
     }

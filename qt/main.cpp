@@ -10,7 +10,7 @@
 
 #include "app/desktop_arguments.h"
 #include "app/desktop_session.h"
-#include "app/file_system.h"
+#include "app/file_locations.h"
 #include "app/version.h"
 #include "qt/dialogs.h"
 #include "qt/main_window.h"
@@ -37,8 +37,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    const std::filesystem::path folder = quillbat::programFolder();
-    quillbat::DesktopSession session(folder, folder, quillbat::systemEnv(), given.seed);
+    quillbat::DesktopSession session(quillbat::thisProgramsFileLocations(), quillbat::systemEnv(),
+                                     given.seed);
     quillbat::qt::QtDialogs dialogs;
     quillbat::qt::MainWindow mainWindow(session, dialogs);
     if (given.boxscore) {

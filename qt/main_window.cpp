@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -110,6 +111,9 @@ void MainWindow::buildMenu() {
     QAction* load = bar->addAction("Load &Boxscore");
     load->setObjectName("mnuLoad");
     connect(load, &QAction::triggered, this, &MainWindow::loadBoxscore);
+    QAction* phrases = bar->addAction("Open &Phrase Folder");
+    phrases->setObjectName("mnuPhrases");
+    connect(phrases, &QAction::triggered, this, &MainWindow::openPhraseFolder);
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("mnuHelp");
     QAction* about = help->addAction("&About");
@@ -226,6 +230,16 @@ void MainWindow::saveToFile() {
     std::string message = session_.saveArticle(article_->article());
     if (!message.empty()) {
         dialogs_.showMessage("Save To File", shownText(message));
+    }
+}
+
+void MainWindow::openPhraseFolder() {
+    const DesktopSession::PhraseFolderOpening opening = session_.openPhraseFolder();
+    if (!opening.message.empty()) {
+        dialogs_.showMessage("Open Phrase Folder", fromUtf8(opening.message));
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fromUtf8(opening.folder)))) {
+        dialogs_.showMessage("Open Phrase Folder",
+                             "The phrase files are in " + fromUtf8(opening.folder));
     }
 }
 

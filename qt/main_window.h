@@ -32,6 +32,7 @@ class MainWindow final : public QMainWindow {
     void chooseDefaultTeam();
     void copyToClipboard();
     void saveToFile();
+    void openPhraseFolder();
     void showAbout();
     void showInstructions();
 
