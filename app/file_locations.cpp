@@ -25,13 +25,6 @@ std::optional<fs::path> userConfigurationFolder(const ProgramSurroundings& surro
     return std::nullopt;
 }
 
-fs::path shippedPhraseFolder(const ProgramSurroundings& surroundings) {
-    if (surroundings.convention == FolderConvention::kWindows) {
-        return surroundings.programFolder;
-    }
-    return (surroundings.programFolder / ".." / "share" / "quillbat").lexically_normal();
-}
-
 std::string defaultBoxscoreFolder(const ProgramSurroundings& surroundings) {
     if (surroundings.convention == FolderConvention::kWindows) {
         return "c:\\";
@@ -45,10 +38,13 @@ FileLocations fileLocations(const ProgramSurroundings& surroundings,
                             const std::function<bool(const fs::path&)>& holdsPhraseFiles) {
     const fs::path& programFolder = surroundings.programFolder;
     const std::string startFolder = defaultBoxscoreFolder(surroundings);
-    if (surroundings.programFolderWritable) {
+    const bool besideProgram = holdsPhraseFiles(programFolder);
+    if (surroundings.programFolderWritable && besideProgram) {
         return {programFolder, programFolder, programFolder, programFolder, startFolder};
     }
-    const fs::path shipped = shippedPhraseFolder(surroundings);
+    const fs::path shipped = besideProgram
+                                 ? programFolder
+                                 : (programFolder / ".." / "share" / "quillbat").lexically_normal();
     const std::optional<fs::path> configuration = userConfigurationFolder(surroundings);
     if (!configuration) {
         return {programFolder, shipped, shipped, shipped, startFolder};

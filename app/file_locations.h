@@ -41,16 +41,18 @@ struct FileLocations {
     bool operator==(const FileLocations&) const = default;
 };
 
-// The locations for a program in these surroundings. With a writable program folder every
-// folder of files is that folder. Otherwise the user's configuration folder is
-// %APPDATA%\Quillbat (Windows) or $XDG_CONFIG_HOME/quillbat, else $HOME/.config/quillbat (Linux;
-// a relative $XDG_CONFIG_HOME is ignored); the settings lie in it and the user's phrase folder is
-// its "phrases" folder. The shipped phrase files lie beside the program on Windows and in
-// ../share/quillbat from the program's folder on Linux. The phrase files are read from the user's
-// phrase folder when holdsPhraseFiles says it holds them, else from the shipped ones. Without
-// the environment values that name a configuration folder the settings stay in the program
-// folder (their writes then fail with a message) and the shipped phrase files are used. The Open
-// dialog starts in "c:\" on Windows and in the user's home folder on Linux ("/" without one).
+// The locations for a program in these surroundings. A program whose folder can be written
+// and holds the phrase files (a build folder, an unzipped copy) keeps all its files beside
+// itself. Otherwise the shipped phrase files lie beside the program when its folder holds them
+// (Windows), else in ../share/quillbat from its folder (Linux); the settings lie in the user's
+// configuration folder, %APPDATA%\Quillbat (Windows) or $XDG_CONFIG_HOME/quillbat, else
+// $HOME/.config/quillbat (Linux; a relative $XDG_CONFIG_HOME is ignored); the user's phrase
+// folder is its "phrases" folder, and the phrase files are read from it when it holds them,
+// else from the shipped ones. Without the environment values that name a configuration
+// folder the settings stay in the program folder (where their writes may fail with a message) and
+// the shipped phrase files are used. The Open dialog starts in "c:\" on Windows and in the
+// user's home folder on Linux ("/" without one). holdsPhraseFiles tells whether a folder
+// holds phrase files.
 FileLocations fileLocations(
     const ProgramSurroundings& surroundings,
     const std::function<bool(const std::filesystem::path&)>& holdsPhraseFiles);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -32,42 +33,49 @@ const fs::path kAppData = kRoaming / "Quillbat";
 struct LocationCase {
     const char* name;
     ProgramSurroundings surroundings;
-    bool userFolderHoldsPhraseFiles;
+    std::vector<fs::path> foldersWithPhraseFiles;
     FileLocations expected;
 };
 
 // clang-format off
 const LocationCase kLocationCases[] = {
-    {"unzipped copy", {kLinux, "/home/ann/qb", true, {}, "/home/ann/xdg", "/home/ann"}, true,
+    {"unzipped copy", {kLinux, "/home/ann/qb", true, {}, "/home/ann/xdg", "/home/ann"},
+     {"/home/ann/qb", kXdg / "phrases"},
      {"/home/ann/qb", "/home/ann/qb", "/home/ann/qb", "/home/ann/qb", "/home/ann"}},
-    {"user phrases empty", {kLinux, "/usr/bin", false, {}, "/home/ann/xdg", "/home/ann"}, false,
+    {"read-only copy", {kLinux, "/home/ann/qb", false, {}, "/home/ann/xdg", "/home/ann"},
+     {"/home/ann/qb"}, {kXdg, "/home/ann/qb", kXdg / "phrases", "/home/ann/qb", "/home/ann"}},
+    {"user phrases empty", {kLinux, "/usr/bin", false, {}, "/home/ann/xdg", "/home/ann"}, {},
      {kXdg, kShare, kXdg / "phrases", kShare, "/home/ann"}},
-    {"user phrases", {kLinux, "/usr/bin", false, {}, "/home/ann/xdg", "/home/ann"}, true,
-     {kXdg, kXdg / "phrases", kXdg / "phrases", kShare, "/home/ann"}},
-    {"no XDG_CONFIG_HOME", {kLinux, "/usr/bin", false, "C:/AppData", {}, "/home/ann"}, true,
-     {kDotConfig, kDotConfig / "phrases", kDotConfig / "phrases", kShare, "/home/ann"}},
-    {"relative XDG_CONFIG_HOME", {kLinux, "/usr/bin", false, {}, "xdg", "/home/ann"}, false,
+    {"user phrases", {kLinux, "/usr/bin", false, {}, "/home/ann/xdg", "/home/ann"},
+     {kXdg / "phrases"}, {kXdg, kXdg / "phrases", kXdg / "phrases", kShare, "/home/ann"}},
+    {"root may write /usr/bin", {kLinux, "/usr/bin", true, {}, {}, "/root"}, {},
+     {"/root/.config/quillbat", kShare, "/root/.config/quillbat/phrases", kShare, "/root"}},
+    {"no XDG_CONFIG_HOME", {kLinux, "/usr/bin", false, "C:/AppData", {}, "/home/ann"}, {},
      {kDotConfig, kShare, kDotConfig / "phrases", kShare, "/home/ann"}},
-    {"no user folder", {kLinux, "/usr/bin", false, "C:/AppData", {}, {}}, true,
+    {"relative XDG_CONFIG_HOME", {kLinux, "/usr/bin", false, {}, "xdg", "/home/ann"},
+     {kDotConfig / "phrases"},
+     {kDotConfig, kDotConfig / "phrases", kDotConfig / "phrases", kShare, "/home/ann"}},
+    {"no user folder", {kLinux, "/usr/bin", false, "C:/AppData", {}, {}}, {},
      {"/usr/bin", kShare, kShare, kShare, "/"}},
-    {"other prefix", {kLinux, "/opt/qb/bin", false, {}, {}, "/root"}, false,
-     {"/root/.config/quillbat", "/opt/qb/share/quillbat", "/root/.config/quillbat/phrases",
-      "/opt/qb/share/quillbat", "/root"}},
-    {"unzipped on Windows", {kWindows, "D:/Qb", true, "C:/AppData", {}, "/home/ann"}, true,
+    {"other prefix", {kLinux, "/opt/qb/bin", false, {}, {}, "/home/ann"}, {},
+     {kDotConfig, "/opt/qb/share/quillbat", kDotConfig / "phrases", "/opt/qb/share/quillbat",
+      "/home/ann"}},
+    {"unzipped on Windows", {kWindows, "D:/Qb", true, "C:/AppData", {}, "/home/ann"}, {"D:/Qb"},
      {"D:/Qb", "D:/Qb", "D:/Qb", "D:/Qb", "c:\\"}},
-    {"Program Files, user phrases empty", {kWindows, kProgramFiles, false, kRoaming, {}, {}}, false,
+    {"Program Files", {kWindows, kProgramFiles, false, kRoaming, {}, {}}, {kProgramFiles},
      {kAppData, kProgramFiles, kAppData / "phrases", kProgramFiles, "c:\\"}},
-    {"Program Files, user phrases", {kWindows, kProgramFiles, false, kRoaming, {}, {}}, true,
+    {"Program Files, user phrases", {kWindows, kProgramFiles, false, kRoaming, {}, {}},
+     {kProgramFiles, kAppData / "phrases"},
      {kAppData, kAppData / "phrases", kAppData / "phrases", kProgramFiles, "c:\\"}},
-    {"no APPDATA", {kWindows, kProgramFiles, false, {}, "/home/ann/xdg", "/home/ann"}, true,
-     {kProgramFiles, kProgramFiles, kProgramFiles, kProgramFiles, "c:\\"}},
+    {"no APPDATA", {kWindows, kProgramFiles, false, {}, "/home/ann/xdg", "/home/ann"},
+     {kProgramFiles}, {kProgramFiles, kProgramFiles, kProgramFiles, kProgramFiles, "c:\\"}},
 };
 // clang-format on
 
 TEST(FileLocationsTest, ReadOnlyProgramFolderMovesSettingsAndPhrasesToTheUser) {
     for (const LocationCase& c : kLocationCases) {
         const auto holds = [&c](const fs::path& folder) {
-            return c.userFolderHoldsPhraseFiles && folder == c.expected.userPhraseFolder;
+            return std::ranges::count(c.foldersWithPhraseFiles, folder) > 0;
         };
         EXPECT_EQ(fileLocations(c.surroundings, holds), c.expected) << c.name;
     }
