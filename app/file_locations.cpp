@@ -15,8 +15,9 @@ std::optional<fs::path> userConfigurationFolder(const ProgramSurroundings& surro
         }
         return std::nullopt;
     }
-    // A relative $XDG_CONFIG_HOME is invalid and must be ignored.
-    if (surroundings.xdgConfigHome && surroundings.xdgConfigHome->is_absolute()) {
+    // A relative $XDG_CONFIG_HOME is invalid and must be ignored. (On Linux a path is absolute
+    // when it starts at the root; this also holds for Linux paths looked at on Windows.)
+    if (surroundings.xdgConfigHome && surroundings.xdgConfigHome->has_root_directory()) {
         return *surroundings.xdgConfigHome / "quillbat";
     }
     if (surroundings.home) {

@@ -87,11 +87,7 @@ TEST(FileLocationsTest, WriteProbeCreatesNothingThatStays) {
     EXPECT_TRUE(canCreateFilesIn(folder.path()));
     EXPECT_FALSE(canCreateFilesIn(folder / "missing"));
     EXPECT_FALSE(canCreateFilesIn(folder / "team.dat"));
-    std::vector<fs::path> entries;
-    for (const auto& entry : fs::directory_iterator(folder.path())) {
-        entries.push_back(entry.path().filename());
-    }
-    EXPECT_EQ(entries, std::vector<fs::path>{"team.dat"});
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 TEST(FileLocationsTest, CheckWithoutAFolderNamesTheBuildFolderFirst) {

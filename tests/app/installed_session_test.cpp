@@ -7,7 +7,6 @@
 #include "app/desktop_session.h"
 #include "app/file_system.h"
 #include "app/user_phrase_folder.h"
-#include "article/phrase_catalog.h"
 #include "temp_folder.h"
 
 namespace quillbat {
@@ -26,11 +25,8 @@ class InstalledSession : public testing::Test {
         const ProgramSurroundings surroundings{kThisSystemsConvention, root_ / "bin", false,
                                                configuration,          configuration, root_};
         FileLocations locations = fileLocations(surroundings, holdsPhraseFiles);
-        fs::create_directories(locations.shippedPhraseFolder);
-        for (const PhraseFileEntry& entry : phraseCatalog()) {
-            fs::copy_file(kSource / "data" / entry.fileName,
-                          locations.shippedPhraseFolder / entry.fileName);
-        }
+        fs::create_directories(locations.shippedPhraseFolder.parent_path());
+        fs::copy(kSource / "data", locations.shippedPhraseFolder);
         return locations;
     }
 
