@@ -6,7 +6,10 @@
 #                        (installed when missing) into build-fuzz/
 #   ./test.sh format     checks that every C++ source is formatted with .clang-format
 #   ./test.sh windows    the core tests and quillbat-cli cross-built for Windows (build-windows/),
-#                        run under Wine and compared byte for byte with the Linux build
+#                        run under Wine and compared byte for byte with the Linux build; then
+#                        the Windows installer, installed and uninstalled silently under Wine
+#   ./test.sh package    the Debian package (build-package/), installed in a bare Debian 12,
+#                        used by a user who is not root, and removed (as root)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 cd "$QUILLBAT_ROOT"
@@ -28,6 +31,10 @@ sanitize)
 windows)
     configure_and_build build
     scripts/windows-check.sh build build-windows
+    scripts/windows-install-check.sh build build-windows
+    ;;
+package)
+    scripts/package-check.sh
     ;;
 format)
     ensure_packages clang-format
@@ -38,7 +45,7 @@ fuzz)
     fuzz/run_fuzzers.sh "${2:-}"
     ;;
 *)
-    echo "usage: ./test.sh [sanitize|format|windows|fuzz SECONDS]" >&2
+    echo "usage: ./test.sh [sanitize|format|windows|package|fuzz SECONDS]" >&2
     exit 2
     ;;
 esac
