@@ -27,26 +27,33 @@ echo "Built $setup"
 
 # Wine lets its user write anywhere in its C: drive; on Windows a user cannot write into
 # Program Files. So the programs run as a user who is not root (nobody, when this script runs
-# as root, who may write anywhere), in a Wine installation of that user's own, and the
-# installation folder loses its write permission between install and uninstall, as the
-# folder's access rights on Windows would have it.
-check_folder="$windows_build/install-check"
-rm -rf "$check_folder"
-mkdir -p "$check_folder/home" "$check_folder/wine"
+# as root, who may write anywhere), in a Wine installation of that user's own in a fresh folder
+# that user can reach wherever the repository lies, and the installation folder loses its write
+# permission between install and uninstall, as the folder's access rights on Windows would
+# have it.
+check_folder=$(mktemp -d "${TMPDIR:-/tmp}/quillbat-install-check.XXXXXX")
+chmod 755 "$check_folder"
+mkdir "$check_folder/home" "$check_folder/wine"
 as_wine_user() {
-    "$@"
+    (cd "$check_folder" && "$@")
 }
 if [ "$(id -u)" -eq 0 ]; then
     chown -R nobody:nogroup "$check_folder"
     as_wine_user() {
-        setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"
+        (cd "$check_folder" && setpriv --reuid=nobody --regid=nogroup --clear-groups "$@")
     }
 fi
 export WINEPREFIX="$check_folder/wine" HOME="$check_folder/home" WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=" LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
-trap 'as_wine_user "$wineserver" -k 2>/dev/null || true' EXIT
-as_wine_user "$wine" wineboot -i </dev/null >/dev/null 2>&1
+finish() {
+    as_wine_user "$wineserver" -k 2>/dev/null || true
+    chmod -R u+w "$check_folder"
+    rm -rf "$check_folder"
+}
+trap finish EXIT
+as_wine_user "$wine" wineboot -i </dev/null >/dev/null 2>&1 ||
+    { echo "Wine could not prepare $WINEPREFIX" >&2; exit 1; }
 # Runs a Windows program and waits until every process it started has ended (an uninstaller
 # runs on from a copy of itself): Wine's server ends, with Wine's own services, once no
 # program runs any more.
@@ -137,10 +144,9 @@ check "the installed phrase files are the user's first ones" \
 # The user's own voice: a copy of the phrase files whose openings all read "Our own words".
 appdata_windows=$(as_wine_user "$wine" cmd /c 'echo %APPDATA%' | tr -d '\r')
 phrases="$(as_wine_user "$wine" winepath -u "$appdata_windows" | tr -d '\r')/Quillbat/phrases"
-as_wine_user mkdir -p "$phrases"
-as_wine_user cp data/*.dat "$phrases/"
-printf '%s,Our own words\r\n' none 100 hot chilly cold normal |
-    as_wine_user tee "$phrases/temperature.dat" >/dev/null
+mkdir -p "$phrases"
+cp data/*.dat "$phrases/"
+printf '%s,Our own words\r\n' none 100 hot chilly cold normal >"$phrases/temperature.dat"
 check "the user's phrase folder is %APPDATA%\\Quillbat\\phrases once it holds phrase files" \
     prints "Phrase files: $appdata_windows\\Quillbat\\phrases" quillbat_cli --check-phrases
 article_in_our_own_words() {
