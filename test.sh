@@ -11,6 +11,8 @@
 #                        makes build-windows/quillbat-windows.zip
 #   ./test.sh formats    the HTML and Markdown of every example through tidy, headless Chromium
 #                        and cmark (installed when missing)
+#   ./test.sh package    the Debian package (build-package/), installed in a bare Debian 12,
+#                        used by a user who is not root, and removed (as root)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 cd "$QUILLBAT_ROOT"
@@ -32,6 +34,10 @@ sanitize)
 windows)
     configure_and_build build
     scripts/windows-check.sh build build-windows
+    scripts/windows-install-check.sh build build-windows
+    ;;
+package)
+    scripts/package-check.sh
     ;;
 formats)
     configure_and_build build
@@ -46,7 +52,7 @@ fuzz)
     fuzz/run_fuzzers.sh "${2:-}"
     ;;
 *)
-    echo "usage: ./test.sh [sanitize|format|formats|windows|fuzz SECONDS]" >&2
+    echo "usage: ./test.sh [sanitize|format|formats|windows|package|fuzz SECONDS]" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "app/file_locations.h"
+#include "app/file_system.h"
 #include "app/folder_phrase_source.h"
 #include "article/phrase_checker.h"
 
@@ -14,6 +16,12 @@ int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
         out << formatPhraseProblem(problem) << '\n';
     }
     return problems.empty() ? 0 : 1;
+}
+
+int checkProgramsPhraseFiles(std::ostream& out) {
+    const std::filesystem::path folder = thisProgramsFileLocations().phraseFolder;
+    out << "Phrase files: " << pathToUtf8(folder) << '\n';
+    return checkPhraseFolder(folder, out);
 }
 
 }  // namespace quillbat

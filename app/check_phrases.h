@@ -10,4 +10,9 @@ namespace quillbat {
 // problem, 1 otherwise, as quillbat-cli --check-phrases exits.
 int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out);
 
+// Checks the phrase files the programs use when no folder is named (thisProgramsFileLocations)
+// as checkPhraseFolder does, after a first line naming their folder: "Phrase files: " and the
+// folder. Returns as checkPhraseFolder.
+int checkProgramsPhraseFiles(std::ostream& out);
+
 }  // namespace quillbat

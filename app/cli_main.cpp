@@ -9,7 +9,9 @@
 #include "app/cli_run.h"
 #include "app/console.h"
 #include "app/env.h"
+#include "app/file_locations.h"
 #include "app/file_system.h"
+#include "app/version.h"
 
 int main(int argc, char** argv) {
     quillbat::writeStandardStreamsAsBytes();
@@ -20,11 +22,13 @@ int main(int argc, char** argv) {
     CLI::App app{"Writes a newspaper article about each boxscore of the DMB game.", "quillbat-cli"};
     // On Windows the parser would otherwise take a boxscore named "/League/gm05.box" for an option.
     app.allow_windows_style_options(false);
+    app.set_version_flag("--version", "quillbat-cli " + std::string(quillbat::programVersion()),
+                         "Print the program's version and exit");
     app.add_option("--seed", options.seed,
                    "Seed of the random source for the first boxscore (0 to 4294967295); the "
                    "next boxscores get the following numbers");
     app.add_option("--data", dataFolder,
-                   "Folder of the phrase files (default: the program's folder)");
+                   "Folder of the phrase files (default: the ones the desktop program uses)");
     auto* save = app.add_flag("--save", options.save,
                               "Also save each article beside its boxscore, as Save To File does");
     auto* record = app.add_flag("--record", options.record,
@@ -56,7 +60,8 @@ int main(int argc, char** argv) {
     std::string checkFolder;
     auto* check = app.add_option("--check-phrases", checkFolder,
                                  "Check the nine phrase files of DIR (default: the --data folder "
-                                 "or the program's folder), one line per problem")
+                                 "or the ones the program uses, named on a first line), one "
+                                 "line per problem")
                       ->expected(0, 1)
                       ->excludes(save)
                       ->excludes(record)
@@ -80,8 +85,11 @@ int main(int argc, char** argv) {
     if (!checkFolder.empty()) {
         dataFolder = checkFolder;
     }
-    options.dataFolder =
-        dataFolder.empty() ? quillbat::programFolder() : quillbat::pathFromUtf8(dataFolder);
+    if (check->count() > 0 && dataFolder.empty()) {
+        return quillbat::checkProgramsPhraseFiles(std::cout);
+    }
+    options.dataFolder = dataFolder.empty() ? quillbat::thisProgramsFileLocations().phraseFolder
+                                            : quillbat::pathFromUtf8(dataFolder);
     if (check->count() > 0) {
         return quillbat::checkPhraseFolder(options.dataFolder, std::cout);
     }

@@ -31,6 +31,8 @@ std::variant<DesktopArguments, DesktopUsageError> parseDesktopArguments(
         const std::string& argument = arguments[i];
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
+        } else if (!optionsEnded && argument == "--version") {
+            parsed.version = true;
         } else if (!optionsEnded && (argument == "--seed" || argument.starts_with("--seed="))) {
             std::optional<std::string> value;
             if (argument != "--seed") {

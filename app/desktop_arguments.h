@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
-// What the desktop programs are given: the command line, quillbat [--seed N] [BOXSCORE], and
-// files dropped on the main window.
+// What the desktop programs are given: the command line, quillbat [--seed N] [BOXSCORE] or
+// quillbat --version, and files dropped on the main window.
 namespace quillbat {
 
 struct DesktopArguments {
@@ -16,6 +16,8 @@ struct DesktopArguments {
     std::optional<std::uint32_t> seed;
     // A boxscore to load as soon as the main window shows ("Open with", a double-click).
     std::optional<std::string> boxscore;
+    // --version: print the program's version instead of starting.
+    bool version = false;
     bool operator==(const DesktopArguments&) const = default;
 };
 
@@ -26,8 +28,8 @@ struct DesktopUsageError {
 };
 
 // Reads the arguments after the program's name (UTF-8): "--seed N" or "--seed=N" with N from 0
-// to 4294967295, and at most one boxscore; "--" ends the options, so a boxscore may start
-// with "-".
+// to 4294967295, "--version", and at most one boxscore; "--" ends the options, so a boxscore
+// may start with "-".
 std::variant<DesktopArguments, DesktopUsageError> parseDesktopArguments(
     const std::vector<std::string>& arguments);
 

@@ -24,6 +24,7 @@ enum class MenuCommand {
     CopyAsMarkdown,
     CopyAsHtml,
     NewspaperNames,
+    OpenPhraseFolder,
 };
 
 struct MenuItem;

@@ -3,13 +3,18 @@
 #include "app/default_team.h"
 #include "app/file_system.h"
 #include "app/save_article.h"
+#include "app/user_phrase_folder.h"
+#include "boxscore/input_error.h"
 
 namespace quillbat {
 
-DesktopSession::DesktopSession(const std::filesystem::path& settingsFolder,
-                               const std::filesystem::path& phraseFolder, Env& env,
+DesktopSession::DesktopSession(const FileLocations& locations, Env& env,
                                std::optional<std::uint32_t> firstSeed)
-    : env_(env), settings_(settingsFolder, env), phrases_(phraseFolder, env), seeds_(firstSeed) {
+    : env_(env),
+      locations_(locations),
+      settings_(locations.settingsFolder, env, locations.defaultBoxscoreFolder),
+      phrases_(locations.phraseFolder, env),
+      seeds_(firstSeed) {
     settings_.load();
 }
 
@@ -76,6 +81,19 @@ std::optional<std::string> DesktopSession::renderAs(ArticleFormat format,
 
 bool DesktopSession::isChecked(MenuCommand command) const {
     return command == MenuCommand::NewspaperNames && nameStyle() == NameStyle::kNewspaper;
+}
+
+DesktopSession::PhraseFolderOpening DesktopSession::openPhraseFolder() {
+    const std::filesystem::path& folder = locations_.userPhraseFolder;
+    try {
+        fillPhraseFolder(folder, locations_.shippedPhraseFolder, env_);
+    } catch (const InputError& error) {
+        return {{}, error.what()};
+    } catch (const FileWriteError& error) {
+        return {{}, error.what()};
+    }
+    phrases_.setFolder(folder);
+    return {pathToUtf8(folder), {}};
 }
 
 }  // namespace quillbat

@@ -10,6 +10,7 @@
 #include "app/boxscore_filter.h"
 #include "app/desktop_menu.h"
 #include "app/env.h"
+#include "app/file_locations.h"
 #include "app/folder_phrase_source.h"
 #include "app/load_game.h"
 #include "app/settings.h"
@@ -22,12 +23,11 @@ namespace quillbat {
 
 class DesktopSession {
   public:
-    // A session whose settings files lie in settingsFolder and whose phrase files lie in
-    // phraseFolder; files are written and the time is asked through env. Reads the settings at
-    // once (both defaults when either file is missing or unreadable). The k-th load of the
-    // session (from 0) is seeded with firstSeed + k when it is given, from the clock otherwise.
-    DesktopSession(const std::filesystem::path& settingsFolder,
-                   const std::filesystem::path& phraseFolder, Env& env,
+    // A session whose settings files and phrase files lie where locations say; files are
+    // written and the time is asked through env. Reads the settings at once (both defaults when
+    // either file is missing or unreadable). The k-th load of the session (from 0) is seeded
+    // with firstSeed + k when it is given, from the clock otherwise.
+    DesktopSession(const FileLocations& locations, Env& env,
                    std::optional<std::uint32_t> firstSeed);
 
     // Load Boxscore, before the Open dialog: its filter (the default team's home boxscores, or
@@ -65,8 +65,19 @@ class DesktopSession {
     // headline and line score of the last boxscore loaded; nothing before one was loaded.
     std::optional<std::string> renderAs(ArticleFormat format, std::string_view articleText) const;
 
+    // Open Phrase Folder, before the folder is shown: the shipped phrase files the user's phrase
+    // folder lacks (all of them the first time) are copied into it, and from then on the
+    // articles are written from it. Returns the folder to show (UTF-8), or the message to show
+    // instead when a file could not be copied; the phrases are then still taken where they were.
+    struct PhraseFolderOpening {
+        std::string folder;
+        std::string message;
+    };
+    PhraseFolderOpening openPhraseFolder();
+
   private:
     Env& env_;
+    FileLocations locations_;
     Settings settings_;
     FolderPhraseSource phrases_;
     ArticleSeeds seeds_;

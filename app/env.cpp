@@ -26,9 +26,19 @@ class SystemEnv final : public Env {
     void replaceFile(const std::filesystem::path& path, std::string_view bytes) override {
         replaceFileAtomically(path, bytes);
     }
+
+    void createFolder(const std::filesystem::path& folder) override {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            throw FileWriteError("cannot create " + pathToUtf8(folder) + ": " + error.message());
+        }
+    }
 };
 
 }  // namespace
+
+void Env::createFolder(const std::filesystem::path&) {}
 
 Env& systemEnv() {
     static SystemEnv env;

@@ -23,6 +23,12 @@ class Env {
     // file or the new one, never a part. Throws FileWriteError naming the file and the reason;
     // the old file is then unchanged.
     virtual void replaceFile(const std::filesystem::path& path, std::string_view bytes) = 0;
+
+    // Creates folder and the folders above it that are missing (the user's configuration folder
+    // at its first write); nothing when it exists. Throws FileWriteError naming the folder and
+    // the reason. An Env whose files are kept in memory needs no folders: by default it does
+    // nothing.
+    virtual void createFolder(const std::filesystem::path& folder);
 };
 
 // The system's clock and file system.

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <system_error>
 
@@ -9,6 +10,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace quillbat {
@@ -34,6 +38,23 @@ fs::path programFolder() {
     fs::path executable = fs::read_symlink("/proc/self/exe", error);
     return error ? fs::current_path() : executable.parent_path();
 #endif
+}
+
+std::optional<fs::path> environmentPath(const std::string& name) {
+#ifdef _WIN32
+    // The wide value, so that a user folder such as C:\Users\José survives any code page.
+    const std::wstring wideName(name.begin(), name.end());
+    const wchar_t* value = _wgetenv(wideName.c_str());
+    if (value == nullptr || *value == L'\0') {
+        return std::nullopt;
+    }
+#else
+    const char* value = std::getenv(name.c_str());
+    if (value == nullptr || *value == '\0') {
+        return std::nullopt;
+    }
+#endif
+    return fs::path(value);
 }
 
 fs::path pathFromUtf8(std::string_view utf8Name) {
@@ -91,6 +112,49 @@ fs::path temporarySibling(const fs::path& path) {
     throw FileWriteError("cannot write " + pathToUtf8(path) + ": " + why);
 }
 
+// Makes the bytes written to the file at path reach the disk before anything else happens.
+// Throws std::system_error with the system's reason.
+void flushToDisk(const fs::path& path) {
+#ifdef _WIN32
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
+    }
+    const BOOL flushed = FlushFileBuffers(file);
+    const DWORD why = GetLastError();
+    CloseHandle(file);
+    if (!flushed) {
+        throw std::system_error(static_cast<int>(why), std::system_category());
+    }
+#else
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
+        throw std::system_error(errno, std::generic_category());
+    }
+    const int flushed = ::fsync(file);
+    const int why = errno;
+    ::close(file);
+    if (flushed != 0) {
+        throw std::system_error(why, std::generic_category());
+    }
+#endif
+}
+
+// After a rename on Linux the new name lives in the folder's entries, which reach the disk
+// only when the folder itself is flushed.
+void flushFolderToDisk([[maybe_unused]] const fs::path& folder) {
+#ifndef _WIN32
+    const int entries = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (entries >= 0) {
+        // Some file systems refuse to flush a folder; the file is in place by now, so that
+        // is no reason to report the write as failed.
+        ::fsync(entries);
+        ::close(entries);
+    }
+#endif
+}
+
 void renameOver(const fs::path& from, const fs::path& to) {
 #ifdef _WIN32
     if (!MoveFileExW(from.c_str(), to.c_str(),
@@ -126,11 +190,24 @@ void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
         }
     }
     try {
+        flushToDisk(temporary);
         renameOver(temporary, path);
     } catch (const std::system_error& failure) {
         fs::remove(temporary, error);
         failWrite(path, failure.code().message());
     }
+    const fs::path folder = path.parent_path();
+    flushFolderToDisk(folder.empty() ? fs::path(".") : folder);
+}
+
+bool canCreateFilesIn(const fs::path& folder) {
+    const fs::path probe = temporarySibling(folder / ".quillbat-write-probe");
+    if (!std::ofstream(probe, std::ios::binary)) {
+        return false;
+    }
+    std::error_code ignored;
+    fs::remove(probe, ignored);
+    return true;
 }
 
 }  // namespace quillbat

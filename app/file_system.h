@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,8 +17,16 @@ class FileWriteError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The folder that holds the running executable (where the phrase and settings files lie).
+// The folder that holds the running executable.
 std::filesystem::path programFolder();
+
+// Whether this user may create files in folder: tells by creating an empty file of a name no
+// one else uses there and removing it again. False for a folder that does not exist.
+bool canCreateFilesIn(const std::filesystem::path& folder);
+
+// The value of the environment variable name (as %APPDATA% or $HOME) as a path; nothing when it
+// is not set or empty.
+std::optional<std::filesystem::path> environmentPath(const std::string& name);
 
 // A path from a UTF-8 file name (as the command line and Qt give them), and back, so that
 // names such as "Liga Española" work on every system.
@@ -32,8 +41,10 @@ std::ifstream openForReading(const std::filesystem::path& path, const std::strin
 std::string readWholeFile(const std::filesystem::path& path, const std::string& displayName);
 
 // Replaces the file at path with bytes: they are written to a temporary file in the same
-// folder, which is then renamed over the old file, so a failure midway leaves the old file
-// as it was. Throws FileWriteError naming the file and the system's reason.
+// folder and flushed to the disk, then that file is renamed over the old one (and on Linux the
+// folder flushed too), so a failure midway, a crash or a power cut leaves the old file or the
+// new one, never a part. Throws FileWriteError naming the file and the system's reason; the old
+// file is then unchanged.
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace quillbat

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 #include "app/phrase_file_cache.h"
 #include "article/phrase_source.h"
@@ -15,6 +16,9 @@ class FolderPhraseSource final : public PhraseSource {
   public:
     // The phrase files of folder, their modification times and the time asked of env.
     FolderPhraseSource(std::filesystem::path folder, Env& env);
+
+    // Takes the phrase files of folder from the next load on.
+    void setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
 
     // Throws InputError when the file is missing, unreadable or malformed. The reference stays
     // valid until the next load of the same file.

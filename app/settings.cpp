@@ -66,8 +66,11 @@ std::optional<std::string> readFolder(std::string_view bytes) {
 
 }  // namespace
 
-Settings::Settings(std::filesystem::path folder, Env& env)
-    : settingsFolder_(std::move(folder)), env_(env) {}
+Settings::Settings(std::filesystem::path folder, Env& env, std::string defaultFolder)
+    : settingsFolder_(std::move(folder)),
+      env_(env),
+      defaultFolder_(std::move(defaultFolder)),
+      folder_(defaultFolder_) {}
 
 void Settings::load() {
     std::optional<std::int16_t> team;
@@ -79,12 +82,13 @@ void Settings::load() {
         // A missing or unreadable file resets both settings below.
     }
     teamFileHolds_ = team.has_value();
+    pathFileHolds_ = folder.has_value();
     if (team && folder) {
         defaultTeam_ = *team;
         folder_ = std::move(*folder);
     } else {
         defaultTeam_ = kAllTeams;
-        folder_ = kDefaultFolder;
+        folder_ = defaultFolder_;
     }
     try {
         nameStyle_ =
@@ -98,8 +102,10 @@ void Settings::load() {
 
 void Settings::setDefaultTeam(std::int16_t team) {
     defaultTeam_ = team;
-    env_.replaceFile(settingsFolder_ / kTeamFile, std::to_string(team) + "\r\n");
-    teamFileHolds_ = true;
+    writeTeamFile();
+    if (!pathFileHolds_) {
+        writePathFile();
+    }
 }
 
 void Settings::setNameStyle(NameStyle style) {
@@ -111,10 +117,25 @@ void Settings::setNameStyle(NameStyle style) {
 
 void Settings::rememberFolder(const std::string& folder) {
     folder_ = folder;
-    env_.replaceFile(settingsFolder_ / kPathFile, "\"" + folder + "\"\r\n");
+    writePathFile();
     if (!teamFileHolds_) {
-        setDefaultTeam(defaultTeam_);
+        writeTeamFile();
     }
+}
+
+void Settings::writeTeamFile() {
+    write(kTeamFile, std::to_string(defaultTeam_) + "\r\n");
+    teamFileHolds_ = true;
+}
+
+void Settings::writePathFile() {
+    write(kPathFile, "\"" + folder_ + "\"\r\n");
+    pathFileHolds_ = true;
+}
+
+void Settings::write(const char* fileName, const std::string& bytes) {
+    env_.createFolder(settingsFolder_);
+    env_.replaceFile(settingsFolder_ / fileName, bytes);
 }
 
 }  // namespace quillbat

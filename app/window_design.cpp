@@ -1,6 +1,7 @@
 #include "app/window_design.h"
 
 #include "app/text_encoding.h"
+#include "app/version.h"
 
 namespace quillbat {
 namespace {
@@ -66,8 +67,7 @@ std::optional<Rgb> scoreboardColour(const ScoreboardValues& values, ScoreboardFi
 }
 
 std::string versionText() {
-    return "Version " + std::to_string(QUILLBAT_VERSION_MAJOR) + "." +
-           std::to_string(QUILLBAT_VERSION_MINOR) + "." + std::to_string(QUILLBAT_VERSION_PATCH);
+    return "Version " + std::string(programVersion());
 }
 
 }  // namespace quillbat

@@ -137,6 +137,7 @@ inline constexpr std::string_view kLoadBoxscoreTitle = "Load Boxscore";
 inline constexpr std::string_view kSaveToFileTitle = "Save To File";
 inline constexpr std::string_view kCopyAsTitle = "Copy As";
 inline constexpr std::string_view kNewspaperNamesTitle = "Newspaper Names";
+inline constexpr std::string_view kOpenPhraseFolderTitle = "Open Phrase Folder";
 
 // The splash window: the name in blue above the picture, on white, for 2.5 seconds.
 inline constexpr std::string_view kSplashTitle = "Welcome to Quillbat";

@@ -1,5 +1,6 @@
 // quillbat: the desktop program.
 //   quillbat [--seed N] [BOXSCORE]
+//   quillbat --version
 
 #include <QApplication>
 #include <cstdio>
@@ -9,7 +10,8 @@
 
 #include "app/desktop_arguments.h"
 #include "app/desktop_session.h"
-#include "app/file_system.h"
+#include "app/file_locations.h"
+#include "app/version.h"
 #include "qt/dialogs.h"
 #include "qt/main_window.h"
 #include "qt/pictures.h"
@@ -24,13 +26,17 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const auto& given = std::get<quillbat::DesktopArguments>(parsed);
+    if (given.version) {
+        std::printf("quillbat %s\n", std::string(quillbat::programVersion()).c_str());
+        return 0;
+    }
 
     QApplication application(argc, argv);
     application.setApplicationName("Quillbat");
     application.setWindowIcon(QIcon(quillbat::qt::baseballPicture(64)));
 
-    const std::filesystem::path folder = quillbat::programFolder();
-    quillbat::DesktopSession session(folder, folder, quillbat::systemEnv(), given.seed);
+    quillbat::DesktopSession session(quillbat::thisProgramsFileLocations(), quillbat::systemEnv(),
+                                     given.seed);
     quillbat::qt::QtDialogs dialogs;
     quillbat::qt::MainWindow mainWindow(session, dialogs);
     if (given.boxscore) {

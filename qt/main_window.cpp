@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -146,6 +147,9 @@ void MainWindow::run(MenuCommand command) {
         case MenuCommand::NewspaperNames:
             switchNewspaperNames();
             return;
+        case MenuCommand::OpenPhraseFolder:
+            openPhraseFolder();
+            return;
     }
 }
 
@@ -276,6 +280,16 @@ void MainWindow::saveToFile() {
     std::string message = session_.saveArticle(article_->article());
     if (!message.empty()) {
         dialogs_.showMessage(fromUtf8(kSaveToFileTitle), shownText(message));
+    }
+}
+
+void MainWindow::openPhraseFolder() {
+    const DesktopSession::PhraseFolderOpening opening = session_.openPhraseFolder();
+    if (!opening.message.empty()) {
+        dialogs_.showMessage(fromUtf8(kOpenPhraseFolderTitle), fromUtf8(opening.message));
+    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fromUtf8(opening.folder)))) {
+        dialogs_.showMessage(fromUtf8(kOpenPhraseFolderTitle),
+                             "The phrase files are in " + fromUtf8(opening.folder));
     }
 }
 

@@ -42,6 +42,7 @@ class MainWindow final : public QMainWindow {
     // Newspaper Names switched on or off: the style of the names from the next load on.
     void switchNewspaperNames();
     void saveToFile();
+    void openPhraseFolder();
     void showAbout();
     void showInstructions();
 

@@ -1,5 +1,6 @@
 // quillbat.exe: the desktop program for Windows.
 //   quillbat [--seed N] [BOXSCORE]
+//   quillbat --version
 
 #include <windows.h>
 
@@ -10,11 +11,30 @@
 #include "app/console.h"
 #include "app/desktop_arguments.h"
 #include "app/desktop_session.h"
-#include "app/file_system.h"
+#include "app/file_locations.h"
+#include "app/version.h"
 #include "win32/graphics.h"
 #include "win32/main_window.h"
 #include "win32/splash_window.h"
 #include "win32/wide_text.h"
+
+namespace {
+
+// A windowed program has no console of its own: the version goes to standard output when that
+// leads somewhere (a pipe, a file, the console of the program that started this one), else
+// into a message box.
+void showVersion() {
+    const std::string line = "quillbat " + std::string(quillbat::programVersion()) + "\n";
+    AttachConsole(ATTACH_PARENT_PROCESS);
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD written = 0;
+    if (out == nullptr || out == INVALID_HANDLE_VALUE ||
+        !WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr)) {
+        MessageBoxW(nullptr, quillbat::win32::wide(line).c_str(), L"Quillbat", MB_OK);
+    }
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The arguments come from the wide-character command line, whatever the code page.
@@ -30,14 +50,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 2;
     }
     const auto& options = std::get<quillbat::DesktopArguments>(parsed);
+    if (options.version) {
+        showVersion();
+        return 0;
+    }
     // Wine and remote sessions may report other dots per inch than the screen has; the log
     // (a debugger, or Wine's +debugstr channel) tells which the windows were laid out for.
     OutputDebugStringW(
         (L"Quillbat: " + std::to_wstring(quillbat::win32::dpiOf(nullptr)) + L" dots per inch\n")
             .c_str());
 
-    const std::filesystem::path folder = quillbat::programFolder();
-    quillbat::DesktopSession session(folder, folder, quillbat::systemEnv(), options.seed);
+    quillbat::DesktopSession session(quillbat::thisProgramsFileLocations(), quillbat::systemEnv(),
+                                     options.seed);
     quillbat::win32::MainWindow mainWindow(session);
     quillbat::win32::SplashWindow splash([&] { mainWindow.show(options.boxscore); });
     return quillbat::win32::runMessageLoop();

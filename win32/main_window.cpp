@@ -235,6 +235,9 @@ void MainWindow::run(MenuCommand command) {
         case MenuCommand::NewspaperNames:
             switchNewspaperNames();
             return;
+        case MenuCommand::OpenPhraseFolder:
+            openPhraseFolder();
+            return;
     }
 }
 
@@ -334,6 +337,20 @@ void MainWindow::switchNewspaperNames() {
     const std::string message = session_.setNameStyle(style);
     if (!message.empty()) {
         showMessage(kNewspaperNamesTitle, message);
+    }
+}
+
+void MainWindow::openPhraseFolder() {
+    const DesktopSession::PhraseFolderOpening opening = session_.openPhraseFolder();
+    if (!opening.message.empty()) {
+        showMessage(kOpenPhraseFolderTitle, opening.message);
+        return;
+    }
+    const std::wstring folder = wide(opening.folder);
+    // ShellExecute tells success by a value above 32.
+    if (reinterpret_cast<INT_PTR>(ShellExecuteW(hwnd(), L"open", folder.c_str(), nullptr, nullptr,
+                                                SW_SHOWNORMAL)) <= 32) {
+        showMessage(kOpenPhraseFolderTitle, "The phrase files are in " + opening.folder);
     }
 }
 

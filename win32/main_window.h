@@ -58,6 +58,7 @@ class MainWindow final : public Window {
     void copyToClipboard();
     void copyAs(ArticleFormat format);
     void switchNewspaperNames();
+    void openPhraseFolder();
     void saveToFile();
     void showAbout();
     void showInstructions();

@@ -22,7 +22,7 @@ class DesktopSessionTest : public testing::Test {
     DesktopSessionTest() { fs::copy_file(pathFromUtf8(kWorkedExample), league / "gm05.box"); }
     DesktopSession& start(std::optional<std::uint32_t> seed = 7,
                           const fs::path& phrases = kTestPhrases) {
-        return session_.emplace(settings.path(), phrases, env, seed);
+        return session_.emplace(testLocations(settings.path(), phrases), env, seed);
     }
     std::string article(std::uint32_t seed) { return testArticle(game, seed); }
 
@@ -194,7 +194,7 @@ TEST(SettingsTest, BothFilesOrBothDefaults) {
         }
         settingsFolder.write("path.dat", path);
         FakeEnv env;
-        Settings settings(settingsFolder.path(), env);
+        Settings settings(settingsFolder.path(), env, "c:\\");
         settings.load();
         EXPECT_EQ(settings.defaultTeam(), defaultTeam) << team.value_or("no team.dat");
         EXPECT_EQ(settings.folder(), folder) << path;

@@ -179,7 +179,7 @@ TEST(CliFormats, RenderingsApartByAnEmptyLineNoneForARefusedBoxscoreSavedUnderTh
 
 TEST(DesktopSessionCopyAs, TheGivenTextWithTheHeadlineAndLineScoreOfTheLastGameLoaded) {
     TempFolder folder;
-    DesktopSession session(folder.path(), kPhrases, systemEnv(), 7);
+    DesktopSession session(testLocations(folder.path(), kPhrases), systemEnv(), 7);
     EXPECT_EQ(session.renderAs(ArticleFormat::kBbcode, "Edited."), std::nullopt);
     session.load((kSource / "examples/2026050306100.box").string());
     session.load((folder / "missing.box").string());

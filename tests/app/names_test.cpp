@@ -70,7 +70,8 @@ TEST(NewspaperNames, SurnameAloneUnlessANamesakeNeedsTheInitials) {
 TEST(NewspaperNamesSetting, RememberedAndAppliedFromTheNextStartToTheNamesAlone) {
     TempFolder folder;
     const auto start = [&] {
-        return std::make_unique<DesktopSession>(folder.path(), kPhrases, systemEnv(), 7);
+        return std::make_unique<DesktopSession>(testLocations(folder.path(), kPhrases), systemEnv(),
+                                                7);
     };
     std::string expected = start()->load(kNamesakes).game->article;
     for (auto [from, to] : {std::pair{"Ibanez,R", "R. Ibanez"}, std::pair{"Okafor,T", "Okafor"},

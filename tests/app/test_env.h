@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/env.h"
+#include "app/file_locations.h"
 #include "app/file_system.h"
 #include "app/folder_phrase_source.h"
 #include "app/load_game.h"
@@ -20,6 +21,13 @@ inline const std::filesystem::path kSourceFolder = QUILLBAT_SOURCE_DIR;
 inline const std::filesystem::path kTestPhrases = kSourceFolder / "tests/app/phrases";
 inline const std::string kWorkedExample =
     pathToUtf8(kSourceFolder / "examples/riverton-at-harbor-city.box");
+
+// A desktop session's files: settings in one folder, phrase files in another, the Open dialog
+// starting in "c:\" when no folder is remembered.
+inline FileLocations testLocations(const std::filesystem::path& settings,
+                                   const std::filesystem::path& phrases) {
+    return {settings, phrases, phrases, phrases, "c:\\"};
+}
 
 // The article loadGame writes for the boxscore with the test phrase files and seed.
 inline std::string testArticle(const std::string& boxscore, std::uint32_t seed) {

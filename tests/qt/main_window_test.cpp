@@ -74,8 +74,8 @@ class MainWindowTest : public QObject {
     void init() {
         env_ = FakeEnv();
         // No settings files: both settings at their defaults. Every write goes to env_.
-        session_ =
-            std::make_unique<DesktopSession>(kSourceFolder / "tests/qt", kTestPhrases, env_, 7);
+        session_ = std::make_unique<DesktopSession>(
+            testLocations(kSourceFolder / "tests/qt", kTestPhrases), env_, 7);
         dialogs_ = ScriptedDialogs();
         window_ = std::make_unique<MainWindow>(*session_, dialogs_);
         QApplication::clipboard()->setText("before");
