@@ -42,9 +42,8 @@ std::string clipboardHtml(std::string_view fragment) {
         "EndFragment:%010zu\r\n";
     constexpr std::string_view kBefore = "<html><body>\r\n<!--StartFragment-->";
     constexpr std::string_view kAfter = "<!--EndFragment-->\r\n</body></html>";
-    const std::size_t headerSize =
-        static_cast<std::size_t>(std::snprintf(nullptr, 0, kHeader, std::size_t{0}, std::size_t{0},
-                                               std::size_t{0}, std::size_t{0}));
+    const std::size_t headerSize = static_cast<std::size_t>(std::snprintf(
+        nullptr, 0, kHeader, std::size_t{0}, std::size_t{0}, std::size_t{0}, std::size_t{0}));
     const std::size_t startFragment = headerSize + kBefore.size();
     const std::size_t endFragment = startFragment + fragment.size();
     const std::size_t endHtml = endFragment + kAfter.size();
