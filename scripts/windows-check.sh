@@ -7,7 +7,8 @@
 # - that both programs need no DLL beyond those of Windows itself;
 # - the package quillbat-windows.zip (both programs, the phrase files, a read-me), unpacked
 #   into a fresh Wine installation, where tests/windows/desktop_check.cpp drives quillbat.exe
-#   under Xvfb through window messages for every example and for refused boxscores.
+#   under Xvfb through window messages for every example (Copy As included), for Newspaper
+#   Names and for refused boxscores.
 #   scripts/windows-check.sh [LINUX_BUILD [WINDOWS_BUILD]]   (defaults: build build-windows)
 # LINUX_BUILD must already hold quillbat-cli. Ends with "N passed, N failed"; exits 1 on a failure.
 set -euo pipefail
@@ -163,13 +164,18 @@ x86_64-w64-mingw32-strip "$work/package/"*.exe
 echo "Made $package"
 
 # The desktop program from the unpacked package, in a Wine installation made afresh, on a
-# virtual display. Expected: what the Windows quillbat-cli prints and saves for each example.
+# virtual display. Expected: what the Windows quillbat-cli prints and saves for each example,
+# its renderings for Copy As and its article with newspaper names.
 desktop="$work/desktop"
 mkdir -p "$desktop/programs" "$desktop/expected" "$desktop/saved" "$desktop/work"
 (cd "$desktop/programs" && cmake -E tar xf "$package")
 for box in "${boxscores[@]}"; do
     name=$(basename "$box" .box)
     "$wine" "$windows_cli" --seed 7 "$box" >"$desktop/expected/$name.article" || true
+    for format in bbcode markdown html; do
+        "$wine" "$windows_cli" --seed 7 --format "$format" "$box" >"$desktop/expected/$name.$format" || true
+    done
+    "$wine" "$windows_cli" --seed 7 --names newspaper "$box" >"$desktop/expected/$name.newspaper" || true
     cp "$box" "$desktop/saved/"
     "$wine" "$windows_cli" --seed 7 --save "$desktop/saved/$name.box" >/dev/null || true
     cp "$desktop/saved/$name.txt" "$desktop/expected/" || true

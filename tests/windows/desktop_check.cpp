@@ -3,12 +3,14 @@
 // the game record and with what quillbat-cli.exe wrote for the same boxscore.
 //   quillbat_desktop_check PROGRAMS EXPECTED WORK BOXSCORE...
 // PROGRAMS holds quillbat.exe and the phrase files. EXPECTED holds, for each NAME.box, the
-// output of quillbat-cli.exe --seed 7 NAME.box as NAME.article and the file its --save wrote
-// as NAME.txt. Every program runs in a folder of its own under WORK, so that settings files do
-// not mix. Ends with "Desktop: N passed, M failed"; exits 1 on a failure.
+// output of quillbat-cli.exe --seed 7 NAME.box as NAME.article, the file its --save wrote as
+// NAME.txt, its output with --format F as NAME.F (bbcode, markdown, html) and with --names
+// newspaper as NAME.newspaper. Every program runs in a folder of its own under WORK, so that
+// settings files do not mix. Ends with "Desktop: N passed, M failed"; exits 1 on a failure.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -42,8 +44,10 @@ namespace fs = std::filesystem;
 constexpr DWORD kPatience = 60000;
 constexpr std::wstring_view kProgramWindowClass = L"QuillbatWindow";
 constexpr std::wstring_view kMessageBoxClass = L"#32770";
-// The text of a message box is its control 0xFFFF.
+constexpr std::wstring_view kPopupMenuClass = L"#32768";
+// The text of a message box is its control 0xFFFF; the Open dialog's file name is its cmb13.
 constexpr int kMessageTextId = 0xFFFF;
+constexpr int kFileNameId = 0x47C;
 
 int passed = 0;
 int failed = 0;
@@ -70,6 +74,33 @@ std::string readFile(const fs::path& path) {
 
 void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// An article quillbat-cli printed, as the article box shows it.
+std::string shownArticle(const fs::path& printed) {
+    std::string article = readFile(printed);
+    if (article.ends_with('\n')) {
+        article.pop_back();
+    }
+    return displayText(article);
+}
+
+// Text as the clipboard holds it: every line ended by CR LF.
+std::string withCrLf(std::string text) {
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2)) {
+        text.insert(at, 1, '\r');
+    }
+    return text;
+}
+
+// The fragment that an "HTML Format" text encloses between the offsets its header gives.
+std::string htmlFragment(const std::string& html) {
+    std::size_t start = 0;
+    std::size_t end = 0;
+    std::sscanf(html.c_str(),
+                "Version:%*s StartHTML:%*u EndHTML:%*u StartFragment:%zu EndFragment:%zu", &start,
+                &end);
+    return start <= end && end <= html.size() ? html.substr(start, end - start) : "<bad offsets>";
 }
 
 // Lets the driver's own window (the clipboard's owner) answer what other programs send it, then
@@ -115,6 +146,12 @@ void press(HWND button) {
     SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, kPatience, &result);
 }
 
+// Replaces the text of a text field, as typing over it would.
+void typeText(HWND field, const std::string& text) {
+    SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(text).c_str()),
+                        SMTO_NORMAL, kPatience, nullptr);
+}
+
 // The visible top-level window of a process with the class and title given, once it shows.
 HWND waitForWindow(DWORD process, std::wstring_view windowClass, std::string_view title) {
     struct Search {
@@ -151,16 +188,23 @@ class Clipboard {
         : owner_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
                                  nullptr)) {}
 
-    std::string text() const {
-        std::string text = "<no text>";
+    std::string text() const { return data(CF_UNICODETEXT); }
+
+    // The data in format: Unicode text as UTF-8, another format as its bytes up to the first
+    // null character.
+    std::string data(UINT format) const {
+        std::string data = "<no data>";
         if (open()) {
-            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                text = utf8(static_cast<const wchar_t*>(GlobalLock(data)));
-                GlobalUnlock(data);
+            if (HANDLE handle = GetClipboardData(format)) {
+                const auto* bytes = static_cast<const char*>(GlobalLock(handle));
+                data = format == CF_UNICODETEXT
+                           ? utf8(reinterpret_cast<const wchar_t*>(bytes))
+                           : std::string(bytes, strnlen(bytes, GlobalSize(handle)));
+                GlobalUnlock(handle);
             }
             CloseClipboard();
         }
-        return text;
+        return data;
     }
 
     void set(const std::string& text) const {
@@ -275,6 +319,75 @@ void chooseMenu(HWND main, MenuCommand command) {
     PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
+// Chooses a command that opens no window, and waits until the program has handled it.
+void runCommand(HWND main, MenuCommand command) {
+    SendMessageTimeoutW(main, WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_NORMAL, kPatience,
+                        nullptr);
+}
+
+// Waits until the main window shows an article; tells whether it does.
+bool waitForArticle(HWND main) {
+    HWND article = GetDlgItem(main, kArticleId);
+    const bool shown = waitUntil([article] { return !textOf(article).empty(); });
+    // Answered once the load, clipboard included, is done.
+    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, nullptr);
+    return shown;
+}
+
+// How the items of a popup menu look on the screen, one character each: '-' greyed, 'o' drawn in
+// the text colour (it can be chosen), 'v' that and a check mark left of its text, ' ' not drawn
+// yet. Each item has an equal share of the height, read in its middle half only: away from the
+// frame and from the highlight of the item next to it.
+std::string menuLook(HWND popup, std::size_t items) {
+    RECT area{};
+    GetWindowRect(popup, &area);
+    const std::ptrdiff_t checkColumn = GetSystemMetrics(SM_CXMENUCHECK);
+    HDC screen = GetDC(nullptr);
+    std::string look(items, ' ');
+    for (int y = area.top; y < area.bottom; ++y) {
+        const auto quarter = 4 * items * static_cast<std::size_t>(y - area.top) /
+                             static_cast<std::size_t>(area.bottom - area.top);
+        if (quarter % 4 == 0 || quarter % 4 == 3) {
+            continue;
+        }
+        std::vector<COLORREF> line;
+        for (int x = area.left; x < area.right; ++x) {
+            line.push_back(GetPixel(screen, x, y));
+        }
+        // The item the keyboard selected is drawn in the highlight's colours.
+        const bool selected = std::ranges::count(line, GetSysColor(COLOR_HIGHLIGHT)) > 0;
+        const COLORREF background = GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_MENU);
+        const COLORREF text = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+        const auto first = std::ranges::find(line, background);
+        const auto last = std::find(line.rbegin(), line.rend(), background).base();
+        for (auto pixel = first; pixel < last; ++pixel) {
+            const char seen = *pixel == text         ? (pixel - first < checkColumn ? 'v' : 'o')
+                              : *pixel != background ? '-'
+                                                     : ' ';
+            look[quarter / 4] = std::max(look[quarter / 4], seen);
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return look;
+}
+
+// Opens the menu with that access key as Alt and the key do, tells how its items look
+// (menuLook), and closes it. Wine keeps a menu's items in the program that made it, out of
+// another program's reach: the driver looks at the menu as a user does.
+std::string lookAtMenu(const Program& program, HWND main, wchar_t key, std::size_t items) {
+    PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, key);
+    HWND popup = program.waitForWindow(kPopupMenuClass, "");
+    std::string look = "<no menu>";
+    waitUntil([&] {
+        return popup == nullptr || (look = menuLook(popup, items)).find(' ') == std::string::npos;
+    });
+    // The first Escape closes the menu, the second leaves the menu bar.
+    PostMessageW(main, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(main, WM_KEYDOWN, VK_ESCAPE, 0);
+    waitUntil([popup] { return !IsWindowVisible(popup); });
+    return look;
+}
+
 void checkExit(const Program& program, HWND main, const std::string& name) {
     chooseMenu(main, MenuCommand::Exit);
     const std::optional<DWORD> code = program.exitCode();
@@ -290,8 +403,38 @@ void checkSmallWindow(const Program& program, HWND main, MenuCommand command,
           name + ": " + std::string(title) + " opens and closes with OK");
 }
 
+// Copy As of a loaded game: each rendering is what quillbat-cli --format prints (on the
+// clipboard with CR LF), HTML also as "HTML Format"; then, after an edit typed into the article
+// box, Plain Text is the box's text and BBCode renders it.
+void checkCopyAs(HWND main, const fs::path& expected, const std::string& name,
+                 const std::string& shown, const Clipboard& clipboard) {
+    const auto printed = [&](const std::string& format) {
+        return displayText(readFile(expected / (name + "." + format)));
+    };
+    constexpr std::pair<MenuCommand, const char*> kRenderings[] = {
+        {MenuCommand::CopyAsBbcode, "bbcode"},
+        {MenuCommand::CopyAsMarkdown, "markdown"},
+        {MenuCommand::CopyAsHtml, "html"}};
+    for (const auto& [command, format] : kRenderings) {
+        runCommand(main, command);
+        expectEqual(name + ": Copy As " + format, withCrLf(printed(format)), clipboard.text());
+    }
+    static const UINT kHtmlFormat = RegisterClipboardFormatW(L"HTML Format");
+    expectEqual(name + ": Copy As HTML as HTML Format", printed("html"),
+                htmlFragment(clipboard.data(kHtmlFormat)));
+    const std::string typed = "The crowd went home happy. ";
+    typeText(GetDlgItem(main, kArticleId), typed + shown);
+    runCommand(main, MenuCommand::CopyAsText);
+    expectEqual(name + ": Copy As Plain Text", withCrLf(typed + shown), clipboard.text());
+    runCommand(main, MenuCommand::CopyAsBbcode);
+    std::string edited = printed("bbcode");
+    // The article is the rendering's last line.
+    edited.insert(edited.size() < 2 ? 0 : edited.rfind('\n', edited.size() - 2) + 1, typed);
+    expectEqual(name + ": Copy As keeps the edit", withCrLf(edited), clipboard.text());
+}
+
 // A boxscore loaded from the command line: the scoreboard, the article box, the clipboard,
-// Copy To Clipboard, Save To File, About, Instructions and Exit.
+// Copy To Clipboard, Save To File, Copy As, About, Instructions and Exit.
 void checkGame(const fs::path& programs, const fs::path& expected, const fs::path& work,
                const fs::path& boxscore, const Clipboard& clipboard) {
     const std::string name = boxscore.stem().string();
@@ -301,23 +444,15 @@ void checkGame(const fs::path& programs, const fs::path& expected, const fs::pat
     clipboard.set("before " + name);
     Program program(folder, {L"--seed", L"7", copy.wstring()});
     HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
-    HWND article = GetDlgItem(main, kArticleId);
-    check(main != nullptr && waitUntil([article] { return !textOf(article).empty(); }),
-          name + ": the game loads");
+    check(main != nullptr && waitForArticle(main), name + ": the game loads");
     if (main == nullptr) {
         return;
     }
-    // Answered once the load, clipboard included, is done.
-    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, nullptr);
 
     const ScoreboardValues values = scoreboardValues(readBoxscoreFile(pathToUtf8(copy)).record);
     expectEqual(name + ": scoreboard", expectedScoreboard(values), shownScoreboard(main));
-    std::string printed = readFile(expected / (name + ".article"));
-    if (printed.ends_with('\n')) {
-        printed.pop_back();
-    }
-    const std::string shown = displayText(printed);
-    expectEqual(name + ": article box", shown, textOf(article));
+    const std::string shown = shownArticle(expected / (name + ".article"));
+    expectEqual(name + ": article box", shown, textOf(GetDlgItem(main, kArticleId)));
     expectEqual(name + ": clipboard after the load", shown, clipboard.text());
     clipboard.set("between");
     press(panelButton(main, kCopyButtonId));
@@ -325,6 +460,7 @@ void checkGame(const fs::path& programs, const fs::path& expected, const fs::pat
     press(panelButton(main, kSaveButtonId));
     expectEqual(name + ": Save To File", readFile(expected / (name + ".txt")),
                 readFile(folder / (name + ".txt")));
+    checkCopyAs(main, expected, name, shown, clipboard);
     checkSmallWindow(program, main, MenuCommand::About, kAboutTitle, name);
     checkSmallWindow(program, main, MenuCommand::Instructions, kInstructionsTitle, name);
     checkExit(program, main, name);
@@ -361,6 +497,52 @@ void checkRefusal(const fs::path& programs, const fs::path& work, const std::str
     checkExit(program, main, name);
 }
 
+// Load Boxscore with the file's full name typed into the Open dialog; tells whether the article
+// shows.
+bool loadThroughOpenDialog(const Program& program, HWND main, const fs::path& boxscore) {
+    chooseMenu(main, MenuCommand::LoadBoxscore);
+    HWND open = program.waitForWindow(kMessageBoxClass, "Open");
+    typeText(GetDlgItem(open, kFileNameId), pathToUtf8(boxscore));
+    press(GetDlgItem(open, IDOK));
+    return waitForArticle(main);
+}
+
+// The menus before and after a load, and Newspaper Names: before a load every Copy As item is
+// grey; Newspaper Names, chosen, shows its check mark, writes names.dat and gives the next load
+// (the first of a run started with --seed 7) the article quillbat-cli --names newspaper prints;
+// after the load Copy As can be chosen; a new start keeps the check mark and the names.
+void checkNewspaperNames(const fs::path& programs, const fs::path& expected, const fs::path& work,
+                         const fs::path& boxscore) {
+    const std::string name = boxscore.stem().string();
+    const fs::path folder = programFolder(programs, work, "names");
+    const fs::path copy = folder / boxscore.filename();
+    fs::copy_file(boxscore, copy);
+    const std::string newspaper = shownArticle(expected / (name + ".newspaper"));
+    check(newspaper != shownArticle(expected / (name + ".article")),
+          name + ": Newspaper Names changes names in it");
+    {
+        Program program(folder, {L"--seed", L"7"});
+        HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
+        expectEqual("before a load: Copy As", "----", lookAtMenu(program, main, L'a', 4));
+        expectEqual("before a load: Options", "o", lookAtMenu(program, main, L'o', 1));
+        runCommand(main, MenuCommand::NewspaperNames);
+        expectEqual("Newspaper Names: names.dat", "newspaper\r\n", readFile(folder / "names.dat"));
+        expectEqual("Newspaper Names chosen: Options", "v", lookAtMenu(program, main, L'o', 1));
+        check(loadThroughOpenDialog(program, main, copy), name + ": loaded in the Open dialog");
+        expectEqual(name + ": the next load has newspaper names", newspaper,
+                    textOf(GetDlgItem(main, kArticleId)));
+        expectEqual("after a load: Copy As", "oooo", lookAtMenu(program, main, L'a', 4));
+        checkExit(program, main, "Newspaper Names");
+    }
+    Program again(folder, {L"--seed", L"7", copy.wstring()});
+    HWND main = again.waitForWindow(kProgramWindowClass, kMainWindowTitle);
+    waitForArticle(main);
+    expectEqual("a new start: Options", "v", lookAtMenu(again, main, L'o', 1));
+    expectEqual(name + ": newspaper names after a new start", newspaper,
+                textOf(GetDlgItem(main, kArticleId)));
+    checkExit(again, main, "Newspaper Names after a new start");
+}
+
 // Default Team and the Open dialog it narrows; then an About window that outlives Exit, and the
 // program ends when it is closed too.
 void checkDialogsAndLastWindow(const fs::path& programs, const fs::path& work) {
@@ -370,8 +552,7 @@ void checkDialogsAndLastWindow(const fs::path& programs, const fs::path& work) {
     chooseMenu(main, MenuCommand::DefaultTeam);
     HWND input = program.waitForWindow(kProgramWindowClass, kDefaultTeamTitle);
     expectEqual("Default Team: preset", "-1", textOf(GetDlgItem(input, kInputTextId)));
-    SendMessageTimeoutW(GetDlgItem(input, kInputTextId), WM_SETTEXT, 0,
-                        reinterpret_cast<LPARAM>(L"5"), SMTO_NORMAL, kPatience, nullptr);
+    typeText(GetDlgItem(input, kInputTextId), "5");
     press(GetDlgItem(input, IDOK));
     check(waitUntil([&folder] { return readFile(folder / "team.dat") == "5\r\n"; }),
           "Default Team: team.dat holds the number typed");
@@ -421,6 +602,7 @@ int main(int argc, char* argv[]) {
     for (int i = 4; i < argc; ++i) {
         checkGame(programs, expected, work, fs::absolute(argv[i]), clipboard);
     }
+    checkNewspaperNames(programs, expected, work, fs::absolute(argv[4]));
     checkRefusal(programs, work, "empty", "", clipboard);
     checkRefusal(programs, work, "not-a-boxscore", "not a boxscore\r\n", clipboard);
     checkDialogsAndLastWindow(programs, work);
