@@ -38,3 +38,30 @@ configure_and_build() {
         -DQUILLBAT_WERROR="$werror" "$@" >/dev/null &&
         cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# The checks of the package scripts. check NAME COMMAND... counts a check that passes when the
+# command succeeds, in the callers' passed and failed, and shows the command's output when it
+# fails.
+check() {
+    local name="$1"
+    shift
+    local output status=0
+    output=$("$@" 2>&1) || status=$?
+    if [ "$status" -eq 0 ]; then
+        passed=$((passed + 1))
+        echo "ok: $name"
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $name"
+        [ -z "$output" ] || sed 's/^/    /' <<<"$output"
+    fi
+}
+
+# Succeeds when the command succeeds and prints exactly the expected text on standard output.
+#   prints EXPECTED COMMAND...
+prints() {
+    local expected="$1" actual
+    shift
+    actual=$("$@") || { echo "$actual"; return 1; }
+    [ "$actual" = "$expected" ] || { diff <(echo "$expected") <(echo "$actual"); return 1; }
+}

@@ -31,29 +31,6 @@ echo "Built $out/build/$deb"
 
 passed=0
 failed=0
-# Counts a check: the name, then the command that must succeed. Its output is shown on failure.
-check() {
-    local name="$1"
-    shift
-    local output status=0
-    output=$("$@" 2>&1) || status=$?
-    if [ "$status" -eq 0 ]; then
-        passed=$((passed + 1))
-        echo "ok: $name"
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $name"
-        [ -z "$output" ] || sed 's/^/    /' <<<"$output"
-    fi
-}
-# Succeeds when the command succeeds and prints exactly the expected text on standard output.
-#   prints EXPECTED COMMAND...
-prints() {
-    local expected="$1" actual
-    shift
-    actual=$("$@") || { echo "$actual"; return 1; }
-    [ "$actual" = "$expected" ] || { diff <(echo "$expected") <(echo "$actual"); return 1; }
-}
 
 # The package's own files, as they will land on the user's system.
 contents="$out/contents"

@@ -64,29 +64,6 @@ run_windows() {
 
 passed=0
 failed=0
-# Counts a check: the name, then the command that must succeed. Its output is shown on failure.
-check() {
-    local name="$1"
-    shift
-    local output status=0
-    output=$("$@" 2>&1) || status=$?
-    if [ "$status" -eq 0 ]; then
-        passed=$((passed + 1))
-        echo "ok: $name"
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $name"
-        [ -z "$output" ] || sed 's/^/    /' <<<"$output"
-    fi
-}
-# Succeeds when the command succeeds and prints exactly the expected text on standard output.
-#   prints EXPECTED COMMAND...
-prints() {
-    local expected="$1" actual
-    shift
-    actual=$("$@") || { echo "$actual"; return 1; }
-    [ "$actual" = "$expected" ] || { diff <(echo "$expected") <(echo "$actual"); return 1; }
-}
 # The files under a folder, one relative name a line, sorted.
 files_under() {
     (cd "$1" && find . -type f | sort)
