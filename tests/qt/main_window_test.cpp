@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -175,6 +176,30 @@ class MainWindowTest : public QObject {
         QVERIFY(!splash->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(splash.isNull());
+    }
+
+    // Copy As renders what the article box shows now, edits kept; HTML also goes as HTML.
+    void copyAsWaitsForAGameAndKeepsTheEdits() {
+        auto* html = window_->findChild<QAction*>("mnuCopyAsHtml");
+        QVERIFY(!html->isEnabled());
+        window_->loadFile(kGame);
+        article()->setPlainText("An edited article.");
+        html->trigger();
+        const QString expected =
+            shownText(*session_->renderAs(ArticleFormat::kHtml, "An edited article."));
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(html->isEnabled() && expected.contains(">An edited article.</p>"));
+        QCOMPARE(copied->html(), expected);
+        QCOMPARE(copied->text(), expected);
+    }
+
+    void newspaperNamesIsCheckedAndRemembered() {
+        auto* names = window_->findChild<QAction*>("mnuNewspaperNames");
+        QVERIFY(names->isCheckable() && !names->isChecked());
+        names->trigger();
+        QVERIFY(names->isChecked());
+        QCOMPARE(env_.files[kSourceFolder / "tests/qt/names.dat"], "newspaper\r\n");
+        QCOMPARE(session_->nameStyle(), NameStyle::kNewspaper);
     }
 
     void aboutOpenedTwiceIsOneWindow() {
