@@ -84,7 +84,10 @@ TEST(NewspaperNamesSetting, RememberedAndAppliedFromTheNextStartToTheNamesAlone)
     EXPECT_EQ(start()->nameStyle(), NameStyle::kBoxscore);
     EXPECT_EQ(start()->setNameStyle(NameStyle::kNewspaper), "");
     EXPECT_EQ(folder.read("names.dat"), "newspaper\r\n");
-    EXPECT_EQ(start()->load(kNamesakes).game->article, expected);
+    const auto nextStart = start();
+    EXPECT_TRUE(nextStart->isChecked(MenuCommand::NewspaperNames));
+    EXPECT_FALSE(nextStart->isChecked(MenuCommand::CopyAsText));
+    EXPECT_EQ(nextStart->load(kNamesakes).game->article, expected);
 }
 
 }  // namespace
