@@ -26,10 +26,7 @@ constexpr float kSeparatorMargin = 120;
 }  // namespace
 
 AboutWindow::AboutWindow() {
-    create({.title = kAboutTitle,
-            .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-            .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
-            .background = kLightGreen});
+    create(kAboutTitle);
     auto label = [this](Label& shown, std::string_view text, Box place, const FontDesign& font) {
         shown.create(
             {.parent = hwnd(), .text = text, .place = place, .font = font, .colour = kBlack});
@@ -53,23 +50,12 @@ AboutWindow::AboutWindow() {
     placeCentred(kClientWidth, kClientHeight);
 }
 
-std::optional<LRESULT> AboutWindow::handle(UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_PAINT:
-            paintIconAndSeparator();
-            return 0;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) {
-                DestroyWindow(hwnd());
-                return 0;
-            }
-            return std::nullopt;
-        case WM_DPICHANGED:
-            layOut();
-            return 0;
-        default:
-            return std::nullopt;
+std::optional<LRESULT> AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        paintIconAndSeparator();
+        return 0;
     }
+    return SmallWindow::handle(message, wParam, lParam);
 }
 
 void AboutWindow::layOut() {

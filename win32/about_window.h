@@ -7,7 +7,7 @@
 // that starts the system's System Information tool.
 namespace quillbat::win32 {
 
-class AboutWindow final : public Window {
+class AboutWindow final : public SmallWindow {
   public:
     // Makes the window, centred on the screen; shown by bringForward(). It has no owner, so it
     // outlives the main window.
@@ -17,7 +17,7 @@ class AboutWindow final : public Window {
     std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void layOut();
+    void layOut() override;
     void paintIconAndSeparator();
     void startSystemInfo();
 

@@ -15,10 +15,7 @@ constexpr float kButtonHeight = 375;
 }  // namespace
 
 InstructionsWindow::InstructionsWindow() {
-    create({.title = kInstructionsTitle,
-            .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-            .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
-            .background = kLightGreen});
+    create(kInstructionsTitle);
     for (std::size_t i = 0; i < std::size(kInstructions); ++i) {
         for (auto [label, text, font] :
              {std::tuple{&headings_[i], kInstructions[i].heading, kInstructionHeadingFont},
@@ -29,22 +26,6 @@ InstructionsWindow::InstructionsWindow() {
     ok_.create({.parent = hwnd(), .id = IDOK, .text = kOkCaption, .font = kInstructionTextFont});
     ok_.onClick = [this] { DestroyWindow(hwnd()); };
     layOut();
-}
-
-std::optional<LRESULT> InstructionsWindow::handle(UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) {
-                DestroyWindow(hwnd());
-                return 0;
-            }
-            return std::nullopt;
-        case WM_DPICHANGED:
-            layOut();
-            return 0;
-        default:
-            return std::nullopt;
-    }
 }
 
 void InstructionsWindow::layOut() {

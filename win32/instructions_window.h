@@ -10,19 +10,16 @@
 // The Instructions window (frmInstructions): four headings, each with its text, and OK.
 namespace quillbat::win32 {
 
-class InstructionsWindow final : public Window {
+class InstructionsWindow final : public SmallWindow {
   public:
     // Makes the window, centred on the screen; shown by bringForward(). It has no owner, so it
     // outlives the main window.
     InstructionsWindow();
 
-  protected:
-    std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
-
   private:
     // Places the texts one under the other, each as high as its wrapped lines at the window's
     // dots per inch, and sizes the window around them.
-    void layOut();
+    void layOut() override;
 
     std::array<Label, std::size(kInstructions)> headings_;
     std::array<Label, std::size(kInstructions)> texts_;

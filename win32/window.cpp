@@ -134,6 +134,29 @@ void Frame::create(HWND parent, int id, std::string_view name, Rgb background) {
                     .background = background});
 }
 
+void SmallWindow::create(std::string_view title) {
+    Window::create({.title = title,
+                    .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                    .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                    .background = kLightGreen});
+}
+
+std::optional<LRESULT> SmallWindow::handle(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) {
+                DestroyWindow(hwnd());
+                return 0;
+            }
+            return std::nullopt;
+        case WM_DPICHANGED:
+            layOut();
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
 std::optional<LRESULT> Frame::handle(UINT message, WPARAM, LPARAM) {
     if (message != WM_PAINT) {
         return std::nullopt;

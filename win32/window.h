@@ -76,6 +76,21 @@ class Frame final : public Window {
     std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+// A small window of its own beside the main window (About, Instructions): a fixed dialog frame
+// on light green; Escape or the close box destroys it, and a change of dots per inch lays it out
+// anew.
+class SmallWindow : public Window {
+  protected:
+    SmallWindow() = default;
+
+    // Makes the window with title, hidden; shown by bringForward().
+    void create(std::string_view title);
+
+    std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Places the controls at the window's dots per inch and sizes the window around them.
+    virtual void layOut() = 0;
+};
+
 // Hands a message to its window; keyboard navigation (Tab, Enter, Escape) works in every
 // window of the program.
 void deliverMessage(MSG& message);
