@@ -14,6 +14,7 @@
 #include "qt/dialogs.h"
 #include "qt/fonts.h"
 #include "qt/pictures.h"
+#include "qt/window_look.h"
 
 namespace quillbat::qt {
 namespace {
@@ -29,25 +30,14 @@ QLabel* label(const char* name, std::string_view text, const FontDesign& font, Q
 QFrame* line(Rgb colour, QWidget* parent) {
     auto* drawn = new QFrame(parent);
     drawn->setFixedHeight(1);
-    drawn->setAutoFillBackground(true);
-    QPalette palette = drawn->palette();
-    palette.setColor(QPalette::Window, qColor(colour));
-    drawn->setPalette(palette);
+    paintBackground(drawn, colour);
     return drawn;
 }
 
 }  // namespace
 
 AboutWindow::AboutWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
-    setObjectName("frmAbout");
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setWindowTitle(fromUtf8(kAboutTitle));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, qColor(kLightGreen));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    makeSmallWindow(this, "frmAbout", kAboutTitle);
 
     auto* icon = new QLabel(this);
     icon->setObjectName("picIcon");

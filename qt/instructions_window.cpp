@@ -7,19 +7,12 @@
 #include "app/window_design.h"
 #include "qt/dialogs.h"
 #include "qt/fonts.h"
+#include "qt/window_look.h"
 
 namespace quillbat::qt {
 
 InstructionsWindow::InstructionsWindow(QWidget* parent) : QDialog(parent) {
-    setObjectName("frmInstructions");
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setWindowTitle(fromUtf8(kInstructionsTitle));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, qColor(kLightGreen));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    makeSmallWindow(this, "frmInstructions", kInstructionsTitle);
 
     auto* whole = new QVBoxLayout(this);
     for (const Instruction& instruction : kInstructions) {

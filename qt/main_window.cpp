@@ -28,16 +28,10 @@
 #include "qt/fonts.h"
 #include "qt/instructions_window.h"
 #include "qt/scoreboard_view.h"
+#include "qt/window_look.h"
 
 namespace quillbat::qt {
 namespace {
-
-void paintBackground(QWidget* widget, Rgb colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, qColor(colour));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 QPushButton* colouredButton(const ButtonDesign& button, float dotsPerInch, QWidget* parent) {
     auto* shown = new QPushButton(fromUtf8(button.design.caption), parent);

@@ -9,6 +9,7 @@
 #include "qt/fonts.h"
 #include "qt/pictures.h"
 #include "qt/scoreboard_view.h"
+#include "qt/window_look.h"
 
 namespace quillbat::qt {
 SplashWindow::SplashWindow(QWidget& mainWindow) : mainWindow_(mainWindow) {
@@ -16,10 +17,7 @@ SplashWindow::SplashWindow(QWidget& mainWindow) : mainWindow_(mainWindow) {
     setWindowTitle(fromUtf8(kSplashTitle));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    paintBackground(this, kWhite);
 
     auto* name = new QLabel(fromUtf8(kSplashName), this);
     name->setObjectName("lblSplash");
