@@ -126,7 +126,7 @@ bool averageWasRaised(const Batter& batter) {
     return gameAverage > batter.average && batter.average > 0.285f && batter.average < 0.425f;
 }
 
-const Batter* star(const GameRecord& record, int team,
+const Batter* star(const GameRecord& record, Team team,
                    const PerTeam<std::optional<std::size_t>>& stars) {
     return stars[team] ? &record.batters[team].at(*stars[team]) : nullptr;
 }
@@ -225,8 +225,8 @@ void writeFirstStar(const Batter& first, const std::string& winners, ArticleCont
 }  // namespace
 
 void writeBatterParagraphs(const GameRecord& record, ArticleContext& context) {
-    const int winner = record.winTeam();
-    const int loser = record.loseTeam();
+    const Team winner = record.winTeam();
+    const Team loser = record.loseTeam();
     const std::string& winners = record.teamName[winner];
 
     // When no batter of the winning team rated above zero there is no first star, and no

@@ -92,8 +92,8 @@ void writeOpeningParagraph(const GameRecord& record, ArticleContext& context) {
                  {{"degrees", record.temperature ? degreesText(*record.temperature) : ""},
                   {"date", record.gameDate}});
     context.article.append(weatherSentence(record));
-    const int winner = record.winTeam();
-    const int loser = record.loseTeam();
+    const Team winner = record.winTeam();
+    const Team loser = record.loseTeam();
     appendPhrase(context, "score.dat",
                  gameType(record.runs[kVisitors], record.runs[kHome], record.innings),
                  {{"winners", record.teamName[winner]},

@@ -69,8 +69,8 @@ bool bigHittingGame(int hits, int innings) {
 
 // The first that holds of double plays, errors and runners stranded; empty when none does.
 std::string fieldingSentence(const GameRecord& record) {
-    const int winner = record.winTeam();
-    const int loser = record.loseTeam();
+    const Team winner = record.winTeam();
+    const Team loser = record.loseTeam();
     if (record.doublePlays[winner] > 3) {
         return "In addition, they turned " + std::to_string(record.doublePlays[winner]) +
                " double-plays.  ";

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/env.h"
-#include "app/file_system.h"
-#include "app/folder_phrase_source.h"
 #include "article/article_context.h"
 #include "article/random_source.h"
 #include "article/write_article.h"
 #include "bench/season_timing.h"
 #include "boxscore/boxscore_reader.h"
 #include "boxscore/input_error.h"
+#include "core/folder_phrase_source.h"
+#include "system/env.h"
+#include "system/file_system.h"
 
 int main(int argc, char** argv) {
     const std::filesystem::path folder =

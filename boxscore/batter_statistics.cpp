@@ -163,7 +163,7 @@ void applyNotes(GameRecord& record, const NotesItems& items) {
             if (entry.name.empty()) {
                 continue;
             }
-            for (int team : {kVisitors, kHome}) {
+            for (Team team : kTeams) {
                 // Names are stored trimmed.
                 for (Batter& batter : record.batters[team]) {
                     if (batter.batterName == entry.name) {
@@ -188,7 +188,7 @@ void rateBatter(Batter& batter) {
 }
 
 void chooseStars(GameRecord& record) {
-    for (int team : {kVisitors, kHome}) {
+    for (Team team : kTeams) {
         const std::vector<Batter>& batters = record.batters[team];
         // The search starts from the table's last slot, which holds a batter only in a box of
         // 50 batting rows and otherwise rates 0.

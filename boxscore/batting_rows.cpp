@@ -14,7 +14,7 @@ struct BatterColumns {
     bool fullColumn = false;
 };
 
-Batter& nextBatter(GameRecord& record, int team, int lineNumber, const std::string& fileName) {
+Batter& nextBatter(GameRecord& record, Team team, int lineNumber, const std::string& fileName) {
     std::vector<Batter>& batters = record.batters[team];
     if (batters.size() >= kMaxBatters) {
         throw InputError(fileName, lineNumber,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -10,10 +9,22 @@
 
 namespace quillbat {
 
-// Team index of every per-team value: the visitors are team 1 (upper line-score row, left
-// half of a side-by-side batting section), the home team is team 2.
-inline constexpr int kVisitors = 1;
-inline constexpr int kHome = 2;
+// The two teams of a game: the visitors (upper line-score row, left half of a side-by-side
+// batting section) and the home team. Where a team is written as a number, the visitors are
+// team 1 and the home team is team 2 (teamNumber).
+enum class Team { kVisitors, kHome };
+using enum Team;
+
+inline constexpr Team kTeams[] = {kVisitors, kHome};
+
+constexpr Team otherTeam(Team team) {
+    return team == kVisitors ? kHome : kVisitors;
+}
+
+// 1 for the visitors, 2 for the home team.
+constexpr int teamNumber(Team team) {
+    return team == kVisitors ? 1 : 2;
+}
 
 // Bounds of a boxscore. Input beyond them is refused by the reader (more lines, more
 // batters) or dropped (innings after the 40th).
@@ -21,18 +32,12 @@ inline constexpr int kMaxStoredLines = 200;
 inline constexpr int kMaxBatters = 50;
 inline constexpr int kMaxInnings = 40;
 
-// One value per team, addressed by team index 1 (visitors) or 2 (home).
+// One value per team.
 template <typename T>
 class PerTeam {
   public:
-    T& operator[](int team) {
-        assert(team == kVisitors || team == kHome);
-        return values_[static_cast<std::size_t>(team - 1)];
-    }
-    const T& operator[](int team) const {
-        assert(team == kVisitors || team == kHome);
-        return values_[static_cast<std::size_t>(team - 1)];
-    }
+    T& operator[](Team team) { return values_[team == kVisitors ? 0 : 1]; }
+    const T& operator[](Team team) const { return values_[team == kVisitors ? 0 : 1]; }
     bool operator==(const PerTeam&) const = default;
 
   private:
@@ -121,8 +126,8 @@ struct GameRecord {
     PerTeam<std::optional<std::size_t>> secondStar;
 
     // The team that scored more runs; a tie counts as a home win.
-    int winTeam() const { return runs[kVisitors] > runs[kHome] ? kVisitors : kHome; }
-    int loseTeam() const { return kVisitors + kHome - winTeam(); }
+    Team winTeam() const { return runs[kVisitors] > runs[kHome] ? kVisitors : kHome; }
+    Team loseTeam() const { return otherTeam(winTeam()); }
 };
 
 }  // namespace quillbat

@@ -33,7 +33,7 @@ std::optional<int> headerInning(std::string_view header, int k) {
 
 void readInningCells(const BoxscoreSections& sections, GameRecord& record) {
     const auto innings = static_cast<std::size_t>(std::max<int>(record.innings, 0));
-    for (int team : {kVisitors, kHome}) {
+    for (Team team : kTeams) {
         record.inningCells[team].assign(innings, std::string{});
     }
     // From the last block, which holds the totals, back to the first: each block before it
@@ -55,9 +55,9 @@ void readInningCells(const BoxscoreSections& sections, GameRecord& record) {
             if (*inning < 1 || static_cast<std::size_t>(*inning) > innings) {
                 continue;
             }
-            for (int team : {kVisitors, kHome}) {
-                record.inningCells[team][static_cast<std::size_t>(*inning - 1)] =
-                    std::string(trimBlanks(inningColumn(sections.line(header + team), k)));
+            for (Team team : kTeams) {
+                record.inningCells[team][static_cast<std::size_t>(*inning - 1)] = std::string(
+                    trimBlanks(inningColumn(sections.line(header + teamNumber(team)), k)));
             }
         }
         nextBlockStart = blockStart;

@@ -255,7 +255,7 @@ void ReadingLoop::readLineScoreHeader(std::string_view line) {
     record_.innings = roundToInt16(*innings);
 }
 
-void ReadingLoop::readTeamTotals(int team, std::string_view line) {
+void ReadingLoop::readTeamTotals(Team team, std::string_view line) {
     record_.runs[team] = fieldInt16(fieldFromEnd(line, 17, 2));
     record_.hits[team] = fieldInt16(fieldFromEnd(line, 14, 2));
     record_.errors[team] = fieldInt16(fieldFromEnd(line, 11, 2));
@@ -263,7 +263,7 @@ void ReadingLoop::readTeamTotals(int team, std::string_view line) {
     record_.doublePlays[team] = fieldInt16(fieldFromEnd(line, 2, 2));
 }
 
-void ReadingLoop::readInningRow(int team, std::string_view line) {
+void ReadingLoop::readInningRow(Team team, std::string_view line) {
     record_.teamName[team] = trimmed(fieldAt(line, 6, 15));
     // Innings after the 40th have no place in the record; the innings count stays as read.
     std::vector<std::int16_t>& runs = record_.inningRuns[team];

@@ -31,8 +31,8 @@ class ReadingLoop {
   private:
     void readFirstLine(std::string_view line);
     void readLineScoreHeader(std::string_view line);
-    void readTeamTotals(int team, std::string_view line);
-    void readInningRow(int team, std::string_view line);
+    void readTeamTotals(Team team, std::string_view line);
+    void readInningRow(Team team, std::string_view line);
     void readRainDelays(std::string_view line);
     void readWind(std::string_view line);
     void readTemperature(std::string_view line);

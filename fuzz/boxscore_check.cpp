@@ -4,13 +4,13 @@
 #include <sstream>
 #include <string>
 
-#include "app/record_json.h"
 #include "article/article_context.h"
 #include "article/article_sink.h"
 #include "article/random_source.h"
 #include "article/write_article.h"
 #include "boxscore/boxscore_reader.h"
 #include "boxscore/input_error.h"
+#include "core/record_json.h"
 #include "fuzz/fuzz_check_failure.h"
 
 namespace quillbat::fuzzing {

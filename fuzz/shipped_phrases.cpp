@@ -1,9 +1,9 @@
 #include "fuzz/shipped_phrases.h"
 
-#include "app/file_system.h"
 #include "article/phrase_catalog.h"
 #include "article/phrase_file.h"
 #include "boxscore/input_error.h"
+#include "system/file_system.h"
 
 namespace quillbat::fuzzing {
 

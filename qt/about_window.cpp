@@ -3,15 +3,12 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProcess>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <filesystem>
 
-#include "app/file_system.h"
-#include "app/system_info.h"
-#include "app/window_design.h"
-#include "qt/dialogs.h"
+#include "desktop/window_design.h"
+#include "qt/conversions.h"
 #include "qt/fonts.h"
 #include "qt/pictures.h"
 #include "qt/window_look.h"
@@ -36,7 +33,7 @@ QFrame* line(Rgb colour, QWidget* parent) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     makeSmallWindow(this, "frmAbout", kAboutTitle);
 
     auto* icon = new QLabel(this);
@@ -88,15 +85,8 @@ AboutWindow::AboutWindow(Dialogs& dialogs, QWidget* parent) : QDialog(parent), d
 }
 
 void AboutWindow::startSystemInfo() {
-    std::optional<std::string> program =
-        systemInfoProgram(*systemRegistry(), [](const std::string& file) {
-            std::error_code error;
-            return std::filesystem::is_regular_file(pathFromUtf8(file), error);
-        });
-    if (program && QProcess::startDetached(fromUtf8(*program), {})) {
-        return;
-    }
-    dialogs_.showMessage(windowTitle(), kSystemInfoUnavailable);
+    // The System Information tool is a program of Windows.
+    QMessageBox::information(this, windowTitle(), fromUtf8(kSystemInfoUnavailable));
 }
 
 }  // namespace quillbat::qt

@@ -6,19 +6,14 @@
 // that starts the system's System Information tool.
 namespace quillbat::qt {
 
-class Dialogs;
-
 class AboutWindow final : public QDialog {
     Q_OBJECT
   public:
-    // A window that is destroyed when closed and tells its messages through dialogs.
-    explicit AboutWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    // A window that is destroyed when closed.
+    explicit AboutWindow(QWidget* parent = nullptr);
 
-    // Starts the System Information tool, or tells the user it is unavailable.
+    // Tells the user that the System Information tool, a program of Windows, is unavailable.
     void startSystemInfo();
-
-  private:
-    Dialogs& dialogs_;
 };
 
 }  // namespace quillbat::qt

@@ -1,8 +1,8 @@
 #include "qt/article_view.h"
 
-#include "app/article_text.h"
-#include "app/window_design.h"
-#include "qt/dialogs.h"
+#include "desktop/article_text.h"
+#include "desktop/window_design.h"
+#include "qt/conversions.h"
 #include "qt/fonts.h"
 
 namespace quillbat::qt {

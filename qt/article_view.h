@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <string>
 
-#include "app/article_text.h"
+#include "desktop/article_text.h"
 
 // The article text box: editable, as long as the article is.
 namespace quillbat::qt {

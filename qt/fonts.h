@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "app/window_design.h"
+#include "desktop/window_design.h"
 
 // The typefaces the windows were designed with. Where one is missing, a face of the same kind
 // takes its place at the same size and weight.

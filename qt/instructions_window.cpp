@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/window_design.h"
-#include "qt/dialogs.h"
+#include "desktop/window_design.h"
+#include "qt/conversions.h"
 #include "qt/fonts.h"
 #include "qt/window_look.h"
 

@@ -8,11 +8,11 @@
 #include <variant>
 #include <vector>
 
-#include "app/desktop_arguments.h"
-#include "app/desktop_session.h"
-#include "app/file_locations.h"
-#include "app/version.h"
-#include "qt/dialogs.h"
+#include "core/phrase_folders.h"
+#include "core/version.h"
+#include "desktop/desktop_arguments.h"
+#include "desktop/desktop_session.h"
+#include "qt/conversions.h"
 #include "qt/main_window.h"
 #include "qt/pictures.h"
 #include "qt/splash_window.h"
@@ -37,8 +37,7 @@ int main(int argc, char* argv[]) {
 
     quillbat::DesktopSession session(quillbat::thisProgramsFileLocations(), quillbat::systemEnv(),
                                      given.seed);
-    quillbat::qt::QtDialogs dialogs;
-    quillbat::qt::MainWindow mainWindow(session, dialogs);
+    quillbat::qt::MainWindow mainWindow(session);
     if (given.boxscore) {
         mainWindow.loadWhenShown(quillbat::qt::fromUtf8(*given.boxscore));
     }

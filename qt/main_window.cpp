@@ -2,13 +2,17 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -16,15 +20,12 @@
 #include <QUrl>
 #include <utility>
 
-#include "app/default_team.h"
-#include "app/desktop_arguments.h"
-#include "app/desktop_menu.h"
-#include "app/desktop_session.h"
-#include "app/window_design.h"
-#include "app/window_layout.h"
+#include "desktop/desktop_arguments.h"
+#include "desktop/window_design.h"
+#include "desktop/window_layout.h"
 #include "qt/about_window.h"
 #include "qt/article_view.h"
-#include "qt/dialogs.h"
+#include "qt/conversions.h"
 #include "qt/fonts.h"
 #include "qt/instructions_window.h"
 #include "qt/scoreboard_view.h"
@@ -58,10 +59,24 @@ QString droppedBoxscore(const QMimeData* data) {
     return fromUtf8(quillbat::droppedBoxscore(paths).value_or(std::string()));
 }
 
+// An input box's prompt wraps at about this width, as input boxes do, instead of making the
+// box as wide as the prompt.
+constexpr int kPromptWidth = 420;
+
+// Brings a small window forward, making it first.
+template <typename Small>
+void bringForward(QPointer<Small>& window) {
+    if (!window) {
+        window = new Small();
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace
 
-MainWindow::MainWindow(DesktopSession& session, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), session_(session), dialogs_(dialogs) {
+MainWindow::MainWindow(DesktopSession& session, QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
     setWindowTitle(fromUtf8(kMainWindowTitle));
     auto* client = new QWidget(this);
@@ -72,13 +87,14 @@ MainWindow::MainWindow(DesktopSession& session, Dialogs& dialogs, QWidget* paren
     scoreboard_ = new ScoreboardView(dotsPerInch, client);
     article_ = new ArticleView(client);
     panel_ = buildPanel(dotsPerInch);
-    buildMenu();
+    addMenuItems(menuBar(), kMenuBar);
 
     // Maximized is asked for when shown; without a window manager that does nothing, so the
     // window already covers the screen's work area.
     setGeometry(screen()->availableGeometry());
     layOutBlocks(dotsPerInch);
     setAcceptDrops(true);
+    controller_.emplace(session, *this);
 }
 
 MainWindow::~MainWindow() {
@@ -86,10 +102,6 @@ MainWindow::~MainWindow() {
     // they are closed too.
     delete about_;
     delete instructions_;
-}
-
-void MainWindow::buildMenu() {
-    addMenuItems(menuBar(), kMenuBar);
 }
 
 void MainWindow::addMenuItems(QWidget* menu, std::span<const MenuItem> items) {
@@ -103,47 +115,11 @@ void MainWindow::addMenuItems(QWidget* menu, std::span<const MenuItem> items) {
         }
         auto* action = new QAction(fromUtf8(item.text), menu);
         action->setObjectName(fromUtf8(item.name));
-        const MenuCommand command = std::get<MenuCommand>(item.action);
         action->setCheckable(item.checkable);
-        action->setChecked(session_.isChecked(command));
-        if (item.needsGame) {
-            action->setEnabled(false);
-            actionsNeedingGame_.push_back(action);
-        }
-        connect(action, &QAction::triggered, this, [this, command] { run(command); });
+        const MenuCommand command = std::get<MenuCommand>(item.action);
+        connect(action, &QAction::triggered, this, [this, command] { controller_->run(command); });
+        actions_[command] = action;
         menu->addAction(action);
-    }
-}
-
-void MainWindow::run(MenuCommand command) {
-    switch (command) {
-        case MenuCommand::DefaultTeam:
-            chooseDefaultTeam();
-            return;
-        case MenuCommand::LoadBoxscore:
-            loadBoxscore();
-            return;
-        case MenuCommand::About:
-            showAbout();
-            return;
-        case MenuCommand::Instructions:
-            showInstructions();
-            return;
-        case MenuCommand::Exit:
-            close();
-            return;
-        case MenuCommand::CopyAsText:
-        case MenuCommand::CopyAsBbcode:
-        case MenuCommand::CopyAsMarkdown:
-        case MenuCommand::CopyAsHtml:
-            copyAs(*copyAsFormat(command));
-            return;
-        case MenuCommand::NewspaperNames:
-            switchNewspaperNames();
-            return;
-        case MenuCommand::OpenPhraseFolder:
-            openPhraseFolder();
-            return;
     }
 }
 
@@ -161,9 +137,9 @@ QFrame* MainWindow::buildPanel(float dotsPerInch) {
     text->setGeometry(pixels(kPanelText.place, dotsPerInch));
 
     QPushButton* copy = colouredButton(kCopyButton, dotsPerInch, panel);
-    connect(copy, &QPushButton::clicked, this, &MainWindow::copyToClipboard);
+    connect(copy, &QPushButton::clicked, this, [this] { controller_->copyToClipboard(); });
     QPushButton* save = colouredButton(kSaveButton, dotsPerInch, panel);
-    connect(save, &QPushButton::clicked, this, &MainWindow::saveToFile);
+    connect(save, &QPushButton::clicked, this, [this] { controller_->saveToFile(); });
     return panel;
 }
 
@@ -176,33 +152,6 @@ void MainWindow::layOutBlocks(float dotsPerInch) {
     panel_->setGeometry(pixels(layout.panel, dotsPerInch));
 }
 
-void MainWindow::loadBoxscore() {
-    // The article box is emptied before the dialog shows, so a cancel leaves it empty.
-    article_->setArticle({});
-    QString path = dialogs_.chooseOpenFile(nameFilter(session_.openDialogFilter()),
-                                           fromUtf8(session_.openDialogFolder()));
-    if (!path.isEmpty()) {
-        loadFile(path);
-    }
-}
-
-void MainWindow::loadFile(const QString& path) {
-    const GameLoad load = session_.load(toUtf8(path));
-    if (load.game) {
-        for (QAction* action : actionsNeedingGame_) {
-            action->setEnabled(true);
-        }
-        scoreboard_->show(load.game->scoreboard);
-        article_->setArticle(load.game->article);
-        if (load.complete) {
-            copyToClipboard();
-        }
-    }
-    if (!load.message.empty()) {
-        dialogs_.showMessage(fromUtf8(kLoadBoxscoreTitle), shownText(load.message));
-    }
-}
-
 void MainWindow::loadWhenShown(const QString& path) {
     loadWhenShown_ = path;
 }
@@ -211,8 +160,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!loadWhenShown_.isEmpty()) {
         // After the window has been drawn, so that a message about the file stands over it.
-        QTimer::singleShot(0, this,
-                           [this, path = std::exchange(loadWhenShown_, {})] { loadFile(path); });
+        QTimer::singleShot(0, this, [this, path = std::exchange(loadWhenShown_, {})] {
+            controller_->loadFile(toUtf8(path));
+        });
     }
 }
 
@@ -226,83 +176,98 @@ void MainWindow::dropEvent(QDropEvent* event) {
     QString path = droppedBoxscore(event->mimeData());
     if (!path.isEmpty()) {
         event->acceptProposedAction();
-        loadFile(path);
+        controller_->loadFile(toUtf8(path));
     }
 }
 
-void MainWindow::chooseDefaultTeam() {
-    std::optional<QString> typed = dialogs_.askText(kDefaultTeamTitle, kDefaultTeamPrompt,
-                                                    fromUtf8(session_.defaultTeamPreset()));
-    std::string message =
-        session_.setDefaultTeam(typed ? std::optional(toUtf8(*typed)) : std::nullopt);
-    if (!message.empty()) {
-        dialogs_.showMessage(kDefaultTeamTitle, fromUtf8(message));
+std::optional<std::string> MainWindow::chooseBoxscore(const BoxscoreFilter& filter,
+                                                      const std::string& startFolder) {
+    // Native separators, so that path.dat and the saved article's name read as the system
+    // writes them.
+    const QString chosen = QDir::toNativeSeparators(
+        QFileDialog::getOpenFileName(this, QString(), fromUtf8(startFolder), nameFilter(filter)));
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return toUtf8(chosen);
+}
+
+std::optional<std::string> MainWindow::askText(std::string_view title, std::string_view prompt,
+                                               const std::string& preset) {
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(fromUtf8(title));
+    dialog.setLabelText(fromUtf8(prompt));
+    dialog.setTextValue(fromUtf8(preset));
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setWordWrap(true);
+        label->setFixedWidth(kPromptWidth);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return toUtf8(dialog.textValue());
+}
+
+void MainWindow::showMessage(std::string_view title, const std::string& text, MessageKind kind) {
+    if (kind == MessageKind::kWarning) {
+        QMessageBox::warning(this, fromUtf8(title), fromUtf8(text));
+    } else {
+        QMessageBox::information(this, fromUtf8(title), fromUtf8(text));
     }
 }
 
-void MainWindow::copyToClipboard() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(article_->toPlainText());
+void MainWindow::showGame(const LoadedGame& game) {
+    scoreboard_->show(game.scoreboard);
+    article_->setArticle(game.article);
 }
 
-void MainWindow::copyAs(ArticleFormat format) {
-    const std::optional<std::string> rendering = session_.renderAs(format, article_->article());
-    if (!rendering) {
-        return;
-    }
-    QString text = shownText(*rendering);
-    text.replace("\r\n", "\n");
-    auto* clipboardData = new QMimeData;
-    if (format == ArticleFormat::kHtml) {
-        clipboardData->setHtml(text);
-    }
-    clipboardData->setText(text);
-    QGuiApplication::clipboard()->setMimeData(clipboardData);
+void MainWindow::clearArticle() {
+    article_->setArticle({});
 }
 
-void MainWindow::switchNewspaperNames() {
-    const NameStyle style = session_.nameStyle() == NameStyle::kNewspaper ? NameStyle::kBoxscore
-                                                                          : NameStyle::kNewspaper;
-    const std::string message = session_.setNameStyle(style);
-    if (!message.empty()) {
-        dialogs_.showMessage(fromUtf8(kNewspaperNamesTitle), fromUtf8(message));
-    }
+std::string MainWindow::articleText() {
+    return article_->article();
 }
 
-void MainWindow::saveToFile() {
-    std::string message = session_.saveArticle(article_->article());
-    if (!message.empty()) {
-        dialogs_.showMessage(fromUtf8(kSaveToFileTitle), shownText(message));
+bool MainWindow::putOnClipboard(const std::string& text, const std::optional<std::string>& html) {
+    // Qt gives every application line feeds alone and writes the system's line breaks itself.
+    const auto lineFeeds = [](const std::string& utf8) {
+        return fromUtf8(utf8).replace("\r\n", "\n");
+    };
+    auto* copied = new QMimeData;
+    if (html) {
+        copied->setHtml(lineFeeds(*html));
     }
+    copied->setText(lineFeeds(text));
+    QGuiApplication::clipboard()->setMimeData(copied);
+    return true;
 }
 
-void MainWindow::openPhraseFolder() {
-    const DesktopSession::PhraseFolderOpening opening = session_.openPhraseFolder();
-    if (!opening.message.empty()) {
-        dialogs_.showMessage(fromUtf8(kOpenPhraseFolderTitle), fromUtf8(opening.message));
-    } else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fromUtf8(opening.folder)))) {
-        dialogs_.showMessage(fromUtf8(kOpenPhraseFolderTitle),
-                             "The phrase files are in " + fromUtf8(opening.folder));
+bool MainWindow::openFolder(const std::string& folder) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(fromUtf8(folder)));
+}
+
+void MainWindow::showWindow(SmallWindow window) {
+    switch (window) {
+        case SmallWindow::kAboutWindow:
+            bringForward(about_);
+            return;
+        case SmallWindow::kInstructionsWindow:
+            bringForward(instructions_);
+            return;
     }
 }
 
-void MainWindow::showAbout() {
-    if (!about_) {
-        about_ = new AboutWindow(dialogs_);
-    }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+void MainWindow::setCommandEnabled(MenuCommand command, bool enabled) {
+    actions_.at(command)->setEnabled(enabled);
 }
 
-void MainWindow::showInstructions() {
-    if (!instructions_) {
-        instructions_ = new InstructionsWindow();
-    }
-    instructions_->show();
-    instructions_->raise();
-    instructions_->activateWindow();
+void MainWindow::setCommandChecked(MenuCommand command, bool checked) {
+    actions_.at(command)->setChecked(checked);
+}
+
+void MainWindow::closeMainWindow() {
+    close();
 }
 
 }  // namespace quillbat::qt

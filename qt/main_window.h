@@ -2,55 +2,55 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <map>
+#include <optional>
 #include <span>
-#include <vector>
 
-#include "app/article_format.h"
-#include "app/desktop_menu.h"
+#include "desktop/desktop_controller.h"
+#include "desktop/desktop_view.h"
 
+class QAction;
 class QFrame;
 
 // The main window (frmMain): menu, scoreboard, article box and the panel with the Copy To
-// Clipboard and Save To File buttons.
-namespace quillbat {
-class DesktopSession;
-}
-
+// Clipboard and Save To File buttons. It shows what its controller tells it and hands it every
+// menu command, button and dropped file.
 namespace quillbat::qt {
 
 class AboutWindow;
 class ArticleView;
-class Dialogs;
 class InstructionsWindow;
 class ScoreboardView;
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, public DesktopView {
     Q_OBJECT
   public:
-    // A window over session, asking the user through dialogs; both must outlive it. Lays out
-    // its blocks for the screen; is not shown yet. A .box file dropped on it is loaded.
-    MainWindow(DesktopSession& session, Dialogs& dialogs, QWidget* parent = nullptr);
+    // A window over session, which must outlive it. Lays out its blocks for the screen; is not
+    // shown yet. A .box file dropped on it is loaded.
+    explicit MainWindow(DesktopSession& session, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The menu commands and buttons, each one call into the core.
-    void loadBoxscore();
-    void chooseDefaultTeam();
-    void copyToClipboard();
-    // Copy As: the article box's text with the game's headline and line score, in format; HTML
-    // goes on the clipboard as HTML and as its source text.
-    void copyAs(ArticleFormat format);
-    // Newspaper Names switched on or off: the style of the names from the next load on.
-    void switchNewspaperNames();
-    void saveToFile();
-    void openPhraseFolder();
-    void showAbout();
-    void showInstructions();
+    DesktopController& controller() { return *controller_; }
 
-    // Loads the boxscore at path as Load Boxscore does once a file is chosen.
-    void loadFile(const QString& path);
     // Loads the boxscore at path as soon as the window is first shown (a boxscore named on the
     // command line).
     void loadWhenShown(const QString& path);
+
+    // The view, in Qt's widgets and dialogs.
+    std::optional<std::string> chooseBoxscore(const BoxscoreFilter& filter,
+                                              const std::string& startFolder) override;
+    std::optional<std::string> askText(std::string_view title, std::string_view prompt,
+                                       const std::string& preset) override;
+    void showMessage(std::string_view title, const std::string& text, MessageKind kind) override;
+    void showGame(const LoadedGame& game) override;
+    void clearArticle() override;
+    std::string articleText() override;
+    bool putOnClipboard(const std::string& text, const std::optional<std::string>& html) override;
+    bool openFolder(const std::string& folder) override;
+    void showWindow(SmallWindow window) override;
+    void setCommandEnabled(MenuCommand command, bool enabled) override;
+    void setCommandChecked(MenuCommand command, bool checked) override;
+    void closeMainWindow() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -58,23 +58,19 @@ class MainWindow final : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void buildMenu();
-    // Adds the items to a menu bar or a menu, each command run by run().
+    // Adds the items to a menu bar or a menu, each command handed to the controller.
     void addMenuItems(QWidget* menu, std::span<const MenuItem> items);
-    // The handler of each menu command.
-    void run(MenuCommand command);
     QFrame* buildPanel(float dotsPerInch);
     void layOutBlocks(float dotsPerInch);
 
-    DesktopSession& session_;
-    Dialogs& dialogs_;
     ScoreboardView* scoreboard_;
     ArticleView* article_;
     QFrame* panel_;
     QPointer<AboutWindow> about_;
     QPointer<InstructionsWindow> instructions_;
     QString loadWhenShown_;
-    std::vector<QAction*> actionsNeedingGame_;
+    std::map<MenuCommand, QAction*> actions_;
+    std::optional<DesktopController> controller_;
 };
 
 }  // namespace quillbat::qt

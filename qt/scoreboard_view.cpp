@@ -1,7 +1,7 @@
 #include "qt/scoreboard_view.h"
 
-#include "app/window_layout.h"
-#include "qt/dialogs.h"
+#include "desktop/window_layout.h"
+#include "qt/conversions.h"
 #include "qt/fonts.h"
 
 namespace quillbat::qt {

@@ -5,8 +5,8 @@
 #include <array>
 #include <iterator>
 
-#include "app/load_game.h"
-#include "app/window_design.h"
+#include "core/load_game.h"
+#include "desktop/window_design.h"
 
 // The scoreboard: the line score of the last boxscore read, on dark green.
 namespace quillbat::qt {

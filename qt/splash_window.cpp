@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "app/window_design.h"
-#include "app/window_layout.h"
-#include "qt/dialogs.h"
+#include "desktop/window_design.h"
+#include "desktop/window_layout.h"
+#include "qt/conversions.h"
 #include "qt/fonts.h"
 #include "qt/pictures.h"
 #include "qt/scoreboard_view.h"

@@ -1,6 +1,6 @@
 #include "qt/window_look.h"
 
-#include "qt/dialogs.h"
+#include "qt/conversions.h"
 
 namespace quillbat::qt {
 

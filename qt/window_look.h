@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <string_view>
 
-#include "app/window_design.h"
+#include "desktop/window_design.h"
 
 // How the Qt windows look where they share a look.
 namespace quillbat::qt {

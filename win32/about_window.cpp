@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <utility>
 
-#include "app/file_system.h"
-#include "app/system_info.h"
+#include "desktop/system_info.h"
+#include "system/file_system.h"
 #include "win32/control_ids.h"
 #include "win32/pictures.h"
 #include "win32/wide_text.h"

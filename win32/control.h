@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/window_design.h"
+#include "desktop/window_design.h"
 #include "win32/graphics.h"
 
 // The controls on the program's windows: labels, buttons with a coloured face and the

@@ -5,9 +5,8 @@
 #include <memory>
 #include <type_traits>
 
-#include "app/load_game.h"
-#include "app/window_design.h"
-#include "app/window_layout.h"
+#include "desktop/window_design.h"
+#include "desktop/window_layout.h"
 
 // Pixels, fonts and colours of the windows. Every size is designed in twips or points and
 // becomes pixels here, at the dots per inch of the monitor the window is on.

@@ -1,6 +1,6 @@
 #include "win32/input_box.h"
 
-#include "app/window_design.h"
+#include "desktop/window_design.h"
 #include "win32/control.h"
 #include "win32/control_ids.h"
 #include "win32/wide_text.h"

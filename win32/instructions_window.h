@@ -3,7 +3,7 @@
 #include <array>
 #include <iterator>
 
-#include "app/window_design.h"
+#include "desktop/window_design.h"
 #include "win32/control.h"
 #include "win32/window.h"
 

@@ -8,11 +8,11 @@
 #include <variant>
 #include <vector>
 
-#include "app/console.h"
-#include "app/desktop_arguments.h"
-#include "app/desktop_session.h"
-#include "app/file_locations.h"
-#include "app/version.h"
+#include "core/phrase_folders.h"
+#include "core/version.h"
+#include "desktop/desktop_arguments.h"
+#include "desktop/desktop_session.h"
+#include "system/console.h"
 #include "win32/graphics.h"
 #include "win32/main_window.h"
 #include "win32/splash_window.h"

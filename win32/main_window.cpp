@@ -7,11 +7,11 @@
 #include <cstring>
 #include <utility>
 
-#include "app/default_team.h"
-#include "app/desktop_arguments.h"
-#include "app/desktop_session.h"
-#include "app/text_encoding.h"
-#include "app/window_layout.h"
+#include "core/text_encoding.h"
+#include "desktop/default_team.h"
+#include "desktop/desktop_arguments.h"
+#include "desktop/desktop_session.h"
+#include "desktop/window_layout.h"
 #include "win32/about_window.h"
 #include "win32/clipboard.h"
 #include "win32/control_ids.h"

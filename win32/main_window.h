@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/article_text.h"
-#include "app/desktop_menu.h"
-#include "app/window_design.h"
+#include "desktop/article_text.h"
+#include "desktop/desktop_menu.h"
+#include "desktop/window_design.h"
 #include "win32/control.h"
 #include "win32/window.h"
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/window_design.h"
-#include "app/window_layout.h"
+#include "desktop/window_design.h"
+#include "desktop/window_layout.h"
 #include "win32/pictures.h"
 #include "win32/wide_text.h"
 

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/load_game.h"
 #include "win32/graphics.h"
 
 // The program's windows, each wrapped once: one window procedure finds the object stored when

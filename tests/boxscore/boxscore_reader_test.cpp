@@ -11,10 +11,10 @@
 #include <tuple>
 #include <vector>
 
-#include "app/file_system.h"
-#include "app/record_json.h"
 #include "boxscore/input_error.h"
 #include "boxscore/text_lines.h"
+#include "core/record_json.h"
+#include "system/file_system.h"
 
 namespace quillbat {
 namespace {

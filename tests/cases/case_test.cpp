@@ -11,12 +11,12 @@
 #include <tuple>
 #include <vector>
 
-#include "app/env.h"
-#include "app/file_system.h"
-#include "app/folder_phrase_source.h"
-#include "app/load_game.h"
-#include "app/record_json.h"
 #include "boxscore/input_error.h"
+#include "core/folder_phrase_source.h"
+#include "core/load_game.h"
+#include "core/record_json.h"
+#include "system/env.h"
+#include "system/file_system.h"
 
 namespace quillbat {
 namespace {
@@ -71,7 +71,7 @@ TEST(Cases, SeededArticlesAreWrittenAsExpected) {
             const fs::path article =
                 kCases / (boxscore.stem().string() + ".seed" + std::to_string(seed) + ".txt");
             if (fs::exists(article)) {
-                const GameLoad load = loadGame(pathToUtf8(boxscore), phrases, seed);
+                const GameLoad load = loadGame(systemEnv(), pathToUtf8(boxscore), phrases, seed);
                 ASSERT_TRUE(load.complete) << load.message;
                 EXPECT_EQ(load.game->article + "\n", textOf(article)) << article.filename();
                 ++compared;

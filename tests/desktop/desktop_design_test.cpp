@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/article_text.h"
-#include "app/boxscore_filter.h"
-#include "app/desktop_arguments.h"
-#include "app/desktop_menu.h"
-#include "app/window_design.h"
+#include "desktop/article_text.h"
+#include "desktop/boxscore_filter.h"
+#include "desktop/desktop_arguments.h"
+#include "desktop/desktop_menu.h"
+#include "desktop/window_design.h"
 
 namespace quillbat {
 namespace {
@@ -63,7 +63,7 @@ std::string shownColours(const ScoreboardValues& values) {
     return colours;
 }
 
-ScoreboardValues values(std::optional<ScoreboardValues::Colours> colours) {
+ScoreboardValues values(std::optional<Team> leadingTeam) {
     ScoreboardValues values;
     values.teamName[kVisitors] = "Riverton";
     values.teamName[kHome] = "Espa\xF1ola";
@@ -76,15 +76,15 @@ ScoreboardValues values(std::optional<ScoreboardValues::Colours> colours) {
     values.innings = "12";
     values.ballparkName = "Kingdome";
     values.gameDate = "April 10, 1999";
-    values.colours = colours;
+    values.leadingTeam = leadingTeam;
     return values;
 }
 
 TEST(ScoreboardLabels, ShowTheValuesDecodedAndTheColoursOfTheTeams) {
-    EXPECT_EQ(shownTexts(values(ScoreboardValues::Colours{kYellow, kWhite})),
+    EXPECT_EQ(shownTexts(values(kVisitors)),
               "Kingdome|April 10, 1999|-|-|-|Riverton|5|9|0|Espa\xC3\xB1ola|3|7|2|12|");
-    EXPECT_EQ(shownColours(values(ScoreboardValues::Colours{kYellow, kWhite})), "-----YYYYWWWW-");
-    EXPECT_EQ(shownColours(values(ScoreboardValues::Colours{kWhite, kYellow})), "-----WWWWYYYY-");
+    EXPECT_EQ(shownColours(values(kVisitors)), "-----YYYYWWWW-");
+    EXPECT_EQ(shownColours(values(kHome)), "-----WWWWYYYY-");
     EXPECT_EQ(shownColours(values(std::nullopt)), "--------------");
 }
 

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/file_system.h"
 #include "fuzz/boxscore_check.h"
 #include "fuzz/phrase_check.h"
 #include "fuzz/shipped_phrases.h"
+#include "system/file_system.h"
 
 namespace quillbat::fuzzing {
 namespace {

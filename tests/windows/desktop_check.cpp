@@ -22,15 +22,15 @@
 #include <variant>
 #include <vector>
 
-#include "app/boxscore_file.h"
-#include "app/default_team.h"
-#include "app/desktop_arguments.h"
-#include "app/desktop_menu.h"
-#include "app/file_system.h"
-#include "app/load_game.h"
-#include "app/text_encoding.h"
-#include "app/window_design.h"
 #include "boxscore/input_error.h"
+#include "core/boxscore_file.h"
+#include "core/load_game.h"
+#include "core/text_encoding.h"
+#include "desktop/default_team.h"
+#include "desktop/desktop_arguments.h"
+#include "desktop/desktop_menu.h"
+#include "desktop/window_design.h"
+#include "system/file_system.h"
 #include "win32/control_ids.h"
 #include "win32/wide_text.h"
 

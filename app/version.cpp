@@ -1,9 +1,0 @@
-#include "app/version.h"
-
-namespace quillbat {
-
-std::string_view programVersion() {
-    return QUILLBAT_VERSION;
-}
-
-}  // namespace quillbat

@@ -1,0 +1,27 @@
+#include "cli/check_phrases.h"
+
+#include <vector>
+
+#include "article/phrase_checker.h"
+#include "core/folder_phrase_source.h"
+#include "core/phrase_folders.h"
+#include "system/file_system.h"
+
+namespace quillbat {
+
+int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
+    FolderPhraseSource phrases(folder, systemEnv());
+    std::vector<PhraseProblem> problems = checkPhraseFiles(phrases);
+    for (const PhraseProblem& problem : problems) {
+        out << formatPhraseProblem(problem) << '\n';
+    }
+    return problems.empty() ? 0 : 1;
+}
+
+int checkProgramsPhraseFiles(std::ostream& out) {
+    const std::filesystem::path folder = thisProgramsFileLocations().phraseFolder;
+    out << "Phrase files: " << pathToUtf8(folder) << '\n';
+    return checkPhraseFolder(folder, out);
+}
+
+}  // namespace quillbat

@@ -1,0 +1,61 @@
+#include "core/load_game.h"
+
+#include "article/article_sink.h"
+#include "article/random_source.h"
+#include "article/write_article.h"
+#include "boxscore/input_error.h"
+#include "core/boxscore_file.h"
+#include "system/file_system.h"
+
+namespace quillbat {
+
+ScoreboardValues scoreboardValues(const GameRecord& record) {
+    ScoreboardValues values;
+    for (Team team : kTeams) {
+        values.teamName[team] = record.teamName[team];
+        values.runs[team] = std::to_string(record.runs[team]);
+        values.hits[team] = std::to_string(record.hits[team]);
+        values.errors[team] = std::to_string(record.errors[team]);
+    }
+    values.innings = record.innings > 9 ? std::to_string(record.innings) : " ";
+    values.ballparkName = record.ballparkName;
+    values.gameDate = record.gameDate;
+    if (record.runs[kVisitors] != record.runs[kHome]) {
+        values.leadingTeam = record.winTeam();
+    }
+    return values;
+}
+
+GameLoad loadGame(Env& env, const std::string& boxscorePath, PhraseSource& phrases,
+                  std::uint32_t seed, NameStyle names) {
+    GameLoad load;
+    try {
+        GameRecord record = readBoxscoreFile(env, boxscorePath).record;
+        if (names == NameStyle::kNewspaper) {
+            useNewspaperNames(record);
+        }
+        ScoreboardValues scoreboard = scoreboardValues(record);
+        load.game = LoadedGame{std::move(record), std::move(scoreboard), {}};
+    } catch (const InputError& error) {
+        load.message = error.what();
+        return load;
+    }
+
+    MersenneRandom random(seed);
+    StringArticle article;
+    ArticleContext context{phrases, random, article};
+    try {
+        writeArticle(load.game->record, context);
+        load.complete = true;
+    } catch (const InputError& error) {
+        load.message = error.what();
+    }
+    load.game->article = article.text();
+    return load;
+}
+
+std::string boxscoreFolder(const std::string& boxscorePath) {
+    return pathToUtf8(pathFromUtf8(boxscorePath).parent_path());
+}
+
+}  // namespace quillbat

@@ -1,0 +1,91 @@
+#include "core/name_style.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string_view>
+#include <vector>
+
+#include "boxscore/field_reading.h"
+#include "core/text_encoding.h"
+
+namespace quillbat {
+namespace {
+
+struct NameParts {
+    std::string_view surname;
+    std::string_view initials;  // empty for a name without a comma
+};
+
+NameParts nameParts(std::string_view name) {
+    const std::size_t comma = name.find(',');
+    if (comma == std::string_view::npos) {
+        return {name, {}};
+    }
+    return {trimBlanks(name.substr(0, comma)), trimBlanks(name.substr(comma + 1))};
+}
+
+// The first letter of the initials: one byte, or one character of a UTF-8 name.
+std::string_view firstLetter(std::string_view initials) {
+    std::size_t length = 1;
+    if (isValidUtf8(initials)) {
+        while (length < initials.size() &&
+               (static_cast<unsigned char>(initials[length]) & 0xC0U) == 0x80U) {
+            ++length;
+        }
+    }
+    return initials.substr(0, length);
+}
+
+std::vector<std::string*> playerNames(GameRecord& record) {
+    std::vector<std::string*> names = {&record.winPitcher, &record.losePitcher,
+                                       &record.savePitcher};
+    for (Team team : kTeams) {
+        for (Batter& batter : record.batters[team]) {
+            names.push_back(&batter.batterName);
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+void useNewspaperNames(GameRecord& record) {
+    const std::vector<std::string*> names = playerNames(record);
+    std::set<std::string> distinct;
+    for (const std::string* name : names) {
+        if (!name->empty()) {
+            distinct.insert(*name);
+        }
+    }
+    std::map<std::string_view, std::vector<std::string_view>> initialsBySurname;
+    for (const std::string& name : distinct) {
+        const NameParts parts = nameParts(name);
+        initialsBySurname[parts.surname].push_back(parts.initials);
+    }
+
+    std::map<std::string, std::string> printed;
+    for (const std::string& name : distinct) {
+        const auto [surname, initials] = nameParts(name);
+        const std::vector<std::string_view>& namesakes = initialsBySurname[surname];
+        if (surname.empty() || initials.empty()) {
+            printed[name] = name;
+        } else if (namesakes.size() == 1) {
+            printed[name] = surname;
+        } else {
+            const bool sharedLetter =
+                std::count_if(namesakes.begin(), namesakes.end(), [&](std::string_view other) {
+                    return firstLetter(other) == firstLetter(initials);
+                }) > 1;
+            printed[name] = std::string(sharedLetter ? initials : firstLetter(initials)) + ". " +
+                            std::string(surname);
+        }
+    }
+    for (std::string* name : names) {
+        if (!name->empty()) {
+            *name = printed[*name];
+        }
+    }
+}
+
+}  // namespace quillbat

@@ -1,0 +1,137 @@
+#include "desktop/desktop_controller.h"
+
+#include "core/text_encoding.h"
+#include "desktop/window_design.h"
+
+namespace quillbat {
+namespace {
+
+const MenuItem& menuItem(MenuCommand command) {
+    return *findMenuItem(command);
+}
+
+}  // namespace
+
+DesktopController::DesktopController(DesktopSession& session, DesktopView& view)
+    : session_(session), view_(view) {
+    forEachMenuCommand([this](const MenuItem& item, MenuCommand command) {
+        view_.setCommandEnabled(command, !item.needsGame);
+        if (item.checkable) {
+            view_.setCommandChecked(command, session_.isChecked(command));
+        }
+    });
+}
+
+void DesktopController::run(MenuCommand command) {
+    const MenuItem& item = menuItem(command);
+    switch (command) {
+        case MenuCommand::DefaultTeam:
+            chooseDefaultTeam(item);
+            return;
+        case MenuCommand::LoadBoxscore:
+            loadBoxscore();
+            return;
+        case MenuCommand::About:
+            view_.showWindow(SmallWindow::kAboutWindow);
+            return;
+        case MenuCommand::Instructions:
+            view_.showWindow(SmallWindow::kInstructionsWindow);
+            return;
+        case MenuCommand::Exit:
+            view_.closeMainWindow();
+            return;
+        case MenuCommand::CopyAsText:
+        case MenuCommand::CopyAsBbcode:
+        case MenuCommand::CopyAsMarkdown:
+        case MenuCommand::CopyAsHtml:
+            copyAs(item, *copyAsFormat(command));
+            return;
+        case MenuCommand::NewspaperNames:
+            switchNewspaperNames(item);
+            return;
+        case MenuCommand::OpenPhraseFolder:
+            openPhraseFolder(item);
+            return;
+    }
+}
+
+void DesktopController::copyToClipboard() {
+    if (!view_.putOnClipboard(displayText(view_.articleText()), std::nullopt)) {
+        warn(kCopyButton.design.caption, std::string(kClipboardInUse));
+    }
+}
+
+void DesktopController::saveToFile() {
+    warn(kSaveToFileTitle, session_.saveArticle(view_.articleText()));
+}
+
+void DesktopController::loadFile(const std::string& path) {
+    const GameLoad load = session_.load(path);
+    if (load.game) {
+        forEachMenuCommand([this](const MenuItem& item, MenuCommand command) {
+            if (item.needsGame) {
+                view_.setCommandEnabled(command, true);
+            }
+        });
+        view_.showGame(*load.game);
+        if (load.complete) {
+            copyToClipboard();
+        }
+    }
+    warn(menuItem(MenuCommand::LoadBoxscore).messageTitle, load.message);
+}
+
+void DesktopController::loadBoxscore() {
+    // The article box is emptied before the dialog shows, so a cancel leaves it empty.
+    view_.clearArticle();
+    const std::optional<std::string> path =
+        view_.chooseBoxscore(session_.openDialogFilter(), session_.openDialogFolder());
+    if (path) {
+        loadFile(*path);
+    }
+}
+
+void DesktopController::chooseDefaultTeam(const MenuItem& item) {
+    const std::optional<std::string> typed =
+        view_.askText(kDefaultTeamTitle, kDefaultTeamPrompt, session_.defaultTeamPreset());
+    warn(item.messageTitle, session_.setDefaultTeam(typed));
+}
+
+void DesktopController::copyAs(const MenuItem& item, ArticleFormat format) {
+    const std::optional<std::string> rendering = session_.renderAs(format, view_.articleText());
+    if (!rendering) {
+        return;
+    }
+    const std::string text = displayText(*rendering);
+    if (!view_.putOnClipboard(
+            text, format == ArticleFormat::kHtml ? std::optional(text) : std::nullopt)) {
+        warn(item.messageTitle, std::string(kClipboardInUse));
+    }
+}
+
+void DesktopController::switchNewspaperNames(const MenuItem& item) {
+    const MenuCommand command = MenuCommand::NewspaperNames;
+    const NameStyle style = session_.nameStyle() == NameStyle::kNewspaper ? NameStyle::kBoxscore
+                                                                          : NameStyle::kNewspaper;
+    const std::string message = session_.setNameStyle(style);
+    view_.setCommandChecked(command, session_.isChecked(command));
+    warn(item.messageTitle, message);
+}
+
+void DesktopController::openPhraseFolder(const MenuItem& item) {
+    const DesktopSession::PhraseFolderOpening opening = session_.openPhraseFolder();
+    if (!opening.message.empty()) {
+        warn(item.messageTitle, opening.message);
+    } else if (!view_.openFolder(opening.folder)) {
+        view_.showMessage(item.messageTitle, std::string(kPhraseFilesAreIn) + opening.folder,
+                          MessageKind::kInformation);
+    }
+}
+
+void DesktopController::warn(std::string_view title, const std::string& message) {
+    if (!message.empty()) {
+        view_.showMessage(title, displayText(message), MessageKind::kWarning);
+    }
+}
+
+}  // namespace quillbat

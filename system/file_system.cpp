@@ -1,0 +1,213 @@
+#include "system/file_system.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <system_error>
+
+#include "boxscore/input_error.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace quillbat {
+namespace fs = std::filesystem;
+
+fs::path programFolder() {
+#ifdef _WIN32
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return fs::current_path();
+        }
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return fs::path(buffer).parent_path();
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+#else
+    std::error_code error;
+    fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::current_path() : executable.parent_path();
+#endif
+}
+
+std::optional<fs::path> environmentPath(const std::string& name) {
+#ifdef _WIN32
+    // The wide value, so that a user folder such as C:\Users\José survives any code page.
+    const std::wstring wideName(name.begin(), name.end());
+    const wchar_t* value = _wgetenv(wideName.c_str());
+    if (value == nullptr || *value == L'\0') {
+        return std::nullopt;
+    }
+#else
+    const char* value = std::getenv(name.c_str());
+    if (value == nullptr || *value == '\0') {
+        return std::nullopt;
+    }
+#endif
+    return fs::path(value);
+}
+
+fs::path pathFromUtf8(std::string_view utf8Name) {
+    std::u8string name(utf8Name.size(), u8'\0');
+    std::memcpy(name.data(), utf8Name.data(), utf8Name.size());
+    return fs::path(name);
+}
+
+std::string pathToUtf8(const fs::path& path) {
+    std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
+std::ifstream openForReading(const fs::path& path, const std::string& displayName) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        throw InputError(displayName, "is a folder, not a file");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::error_code why(errno, std::generic_category());
+        if (!fs::exists(path, error)) {
+            throw InputError(displayName, "cannot be opened: no such file");
+        }
+        throw InputError(displayName, "cannot be opened: " + why.message());
+    }
+    return in;
+}
+
+std::string readWholeFile(const fs::path& path, const std::string& displayName) {
+    std::ifstream in = openForReading(path, displayName);
+    std::string bytes;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        throw InputError(displayName, "cannot be read");
+    }
+    return bytes;
+}
+
+namespace {
+
+// A name for the temporary file that no other write of this process or another one uses.
+fs::path temporarySibling(const fs::path& path) {
+    static std::atomic<unsigned> counter{0};
+    auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    fs::path temporary = path;
+    temporary += ".tmp" + std::to_string(ticks) + "-" + std::to_string(counter++);
+    return temporary;
+}
+
+[[noreturn]] void failWrite(const fs::path& path, const std::string& why) {
+    throw FileWriteError("cannot write " + pathToUtf8(path) + ": " + why);
+}
+
+// Makes the bytes written to the file at path reach the disk before anything else happens.
+// Throws std::system_error with the system's reason.
+void flushToDisk(const fs::path& path) {
+#ifdef _WIN32
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
+    }
+    const BOOL flushed = FlushFileBuffers(file);
+    const DWORD why = GetLastError();
+    CloseHandle(file);
+    if (!flushed) {
+        throw std::system_error(static_cast<int>(why), std::system_category());
+    }
+#else
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
+        throw std::system_error(errno, std::generic_category());
+    }
+    const int flushed = ::fsync(file);
+    const int why = errno;
+    ::close(file);
+    if (flushed != 0) {
+        throw std::system_error(why, std::generic_category());
+    }
+#endif
+}
+
+// After a rename on Linux the new name lives in the folder's entries, which reach the disk
+// only when the folder itself is flushed.
+void flushFolderToDisk([[maybe_unused]] const fs::path& folder) {
+#ifndef _WIN32
+    const int entries = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (entries >= 0) {
+        // Some file systems refuse to flush a folder; the file is in place by now, so that
+        // is no reason to report the write as failed.
+        ::fsync(entries);
+        ::close(entries);
+    }
+#endif
+}
+
+void renameOver(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+    if (!MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        std::error_code why(static_cast<int>(GetLastError()), std::system_category());
+        throw std::system_error(why);
+    }
+#else
+    fs::rename(from, to);
+#endif
+}
+
+}  // namespace
+
+void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) {
+        failWrite(path, "it is a folder");
+    }
+    fs::path temporary = temporarySibling(path);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            failWrite(path, std::error_code(errno, std::generic_category()).message());
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::string why = std::error_code(errno, std::generic_category()).message();
+            out.close();
+            fs::remove(temporary, error);
+            failWrite(path, why);
+        }
+    }
+    try {
+        flushToDisk(temporary);
+        renameOver(temporary, path);
+    } catch (const std::system_error& failure) {
+        fs::remove(temporary, error);
+        failWrite(path, failure.code().message());
+    }
+    const fs::path folder = path.parent_path();
+    flushFolderToDisk(folder.empty() ? fs::path(".") : folder);
+}
+
+bool canCreateFilesIn(const fs::path& folder) {
+    const fs::path probe = temporarySibling(folder / ".quillbat-write-probe");
+    if (!std::ofstream(probe, std::ios::binary)) {
+        return false;
+    }
+    std::error_code ignored;
+    fs::remove(probe, ignored);
+    return true;
+}
+
+}  // namespace quillbat

@@ -1,0 +1,190 @@
+// quillbat-cli around its articles: usage, batches with refusals, seeds, --save and
+// --check-phrases. The articles and records of the examples themselves are checked by the
+// folder of cases.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "cli/check_phrases.h"
+#include "cli/cli_run.h"
+#include "core/save_article.h"
+#include "tests/support/memory_env.h"
+#include "tests/support/test_files.h"
+#include "tests/support/test_games.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace quillbat {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kPhrases = pathToUtf8(kTestPhrases);
+const std::string kGame = kWorkedExample;
+
+// What quillbat-cli prints for the worked example with seed.
+std::string printed(std::uint32_t seed) {
+    return testArticle(kGame, seed) + "\n";
+}
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class QuillbatCli : public testing::Test {
+  protected:
+    // Runs quillbat-cli with the arguments, each quoted, and collects what it wrote.
+    CliRun run(const std::vector<std::string>& arguments) {
+        std::string command =
+            "\"" + pathToUtf8(fs::path(QUILLBAT_BUILD_DIR) / "quillbat-cli") + "\"";
+        for (const std::string& argument : arguments) {
+            command += " \"" + argument + "\"";
+        }
+        command += " > \"" + folder.utf8("out") + "\" 2> \"" + folder.utf8("err") + "\"";
+#ifdef _WIN32
+        // cmd.exe drops the first and the last quotation mark of a command that starts with one.
+        command = "\"" + command + "\"";
+#endif
+        int status = std::system(command.c_str());
+#ifndef _WIN32
+        status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+        return {status, folder.read("out"), folder.read("err")};
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(QuillbatCli, BadUsageExitsWithTwoAndPrintsNoArticle) {
+    const std::vector<std::vector<std::string>> usages = {
+        {},
+        {"--seed", "-1", kGame},
+        {"--seed", "4294967296", kGame},
+        {"--colour", kGame},
+        {"--record", "--save", kGame},
+        {"--seed", "7"},
+        {"--check-phrases", kPhrases, kGame},
+    };
+    for (const auto& usage : usages) {
+        CliRun result = run(usage);
+        EXPECT_EQ(result.status, 2) << result.err;
+        EXPECT_EQ(result.out, "") << result.err;
+        EXPECT_NE(result.err, "") << testing::PrintToString(usage);
+    }
+}
+
+// The k-th boxscore takes seed N + k modulo 2^32, a refused one too; --save writes each article
+// beside its boxscore.
+TEST_F(QuillbatCli, RefusedBoxscoresAreReportedAndTheBatchGoesOn) {
+    const std::string missing = folder.utf8("missing.box");
+    const std::string bad = folder.utf8("bad.box");
+    const std::string game = folder.utf8("gm05.box");
+    folder.write("bad.box", "not a boxscore\r\n");
+    fs::copy_file(pathFromUtf8(kGame), folder / "gm05.box");
+    CliRun result =
+        run({"--seed", "4294967295", "--data", kPhrases, "--save", missing, game, bad, game});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, printed(0) + printed(2));
+    EXPECT_EQ(result.err, missing + ": cannot be opened: no such file\n" + bad +
+                              ": has no line score: it is not a boxscore of the game\n");
+    const std::string last = printed(2);
+    EXPECT_EQ(folder.read("gm05.txt"), savedArticleText(last.substr(0, last.size() - 1)));
+    // A phrase-file error prints no part of the article.
+    result = run({"--data", folder.utf8("none"), kGame});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, pathToUtf8(folder / "none" / "temperature.dat") +
+                              ": cannot be opened: no such file\n");
+}
+
+TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {
+    CliRun shipped = run({"--check-phrases", pathToUtf8(kSourceFolder / "data")});
+    EXPECT_EQ(shipped.status, 0);
+    EXPECT_EQ(shipped.out + shipped.err, "");
+    fs::copy(kSourceFolder / "data", folder / "data");
+    folder.write("data/pitch_save.dat",
+                 "20,\"#savePitch# got #saves#.  \"\r\n10,\"#savePitch# saved #save#.  \"\r\n"
+                 "0,\"#savePitch# got it.  \"\r\n");
+    CliRun spoiled = run({"--data", folder.utf8("data"), "--check-phrases"});
+    EXPECT_EQ(spoiled.status, 1);
+    EXPECT_EQ(spoiled.out, "pitch_save.dat: line 2: category \"10\": unknown token #save#\n");
+}
+
+// Each article is saved beside its boxscore; a failed save is reported after the article was
+// printed, and the batch goes on.
+TEST(RunCliTest, SavesEachArticleOrReportsTheFailedWrite) {
+    const std::string game = pathToUtf8("/league/gm05.box");
+    const std::string failed =
+        "cannot write " + pathToUtf8("/league/gm05.txt") + ": No space left on device\n";
+    for (const bool failWrites : {false, true}) {
+        MemoryEnv env;
+        env.copyFromDisk(kTestPhrases, "/phrases");
+        env.files["/league/gm05.box"] = systemEnv().readFile(kGame, kGame);
+        env.failWrites = failWrites;
+        std::ostringstream out;
+        std::ostringstream err;
+        const CliOptions options{
+            .seed = 7, .dataFolder = "/phrases", .save = true, .boxscores = {game, game}};
+        EXPECT_EQ(runCli(options, env, out, err), failWrites ? 1 : 0);
+        EXPECT_EQ(out.str(), printed(7) + printed(8));
+        EXPECT_EQ(err.str(), failWrites ? failed + failed : "");
+        EXPECT_EQ(env.files.count("/league/gm05.txt"), failWrites ? 0U : 1U);
+    }
+}
+
+TEST(CheckPhrasesTest, CheckWithoutAFolderNamesTheBuildFolderFirst) {
+    std::ostringstream out;
+    EXPECT_EQ(checkProgramsPhraseFiles(out), 0);
+    EXPECT_EQ(out.str(), "Phrase files: " + pathToUtf8(programFolder()) + "\n");
+}
+
+// An example boxscore's bytes.
+std::string exampleBytes(const std::string& name) {
+    const fs::path path = kSourceFolder / "examples" / name;
+    return systemEnv().readFile(path, name);
+}
+
+// What quillbat-cli prints for the boxscores, the first with seed, with the test phrase files.
+std::string printed(Env& env, const std::vector<std::string>& boxscores, ArticleFormat format,
+                    std::uint32_t seed, bool save = false) {
+    const CliOptions options{.seed = seed,
+                             .dataFolder = "/phrases",
+                             .save = save,
+                             .record = false,
+                             .format = format,
+                             .boxscores = boxscores,
+                             .names = {}};
+    std::ostringstream out;
+    std::ostringstream err;
+    runCli(options, env, out, err);
+    return out.str();
+}
+
+TEST(CliFormats, RenderingsApartByAnEmptyLineNoneForARefusedBoxscoreSavedUnderTheirEnding) {
+    MemoryEnv env;
+    env.copyFromDisk(kTestPhrases, "/phrases");
+    env.files["/league/gm01.box"] = exampleBytes("2026050306100.box");
+    env.files["/league/gm02.box"] = exampleBytes("2026061507300.box");
+    const std::string first = pathToUtf8("/league/gm01.box");
+    const std::string second = pathToUtf8("/league/gm02.box");
+    const std::pair<ArticleFormat, std::string> cases[] = {{ArticleFormat::kBbcode, "bbcode.txt"},
+                                                           {ArticleFormat::kMarkdown, "md"},
+                                                           {ArticleFormat::kHtml, "html"}};
+    for (const auto& [format, ending] : cases) {
+        const std::string one = printed(env, {first}, format, 7);
+        const std::string two = printed(env, {second}, format, 9);
+        EXPECT_EQ(printed(env, {first, first + ".missing", second}, format, 7, true),
+                  one + "\n" + two);
+        EXPECT_EQ(env.files["/league/gm01." + ending], one);
+        EXPECT_EQ(env.files["/league/gm02." + ending], two);
+    }
+}
+
+}  // namespace
+}  // namespace quillbat

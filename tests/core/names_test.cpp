@@ -1,0 +1,63 @@
+// The players' names as a newspaper prints them, and the setting that chooses them.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/name_style.h"
+
+namespace quillbat {
+namespace {
+
+struct NamesCase {
+    std::vector<std::string> visitors;
+    std::vector<std::string> home;
+    std::array<std::string, 3> pitchers;  // winning, losing, saving
+    std::string expected;                 // every name after the change, in that order, by "|"
+};
+
+std::string newspaperNames(const NamesCase& names) {
+    GameRecord record;
+    for (auto [team, list] :
+         {std::pair{kVisitors, &names.visitors}, std::pair{kHome, &names.home}}) {
+        for (const std::string& name : *list) {
+            record.batters[team].push_back(Batter{.batterName = name});
+        }
+    }
+    std::tie(record.winPitcher, record.losePitcher, record.savePitcher) =
+        std::tie(names.pitchers[0], names.pitchers[1], names.pitchers[2]);
+    useNewspaperNames(record);
+    std::string joined;
+    for (Team team : kTeams) {
+        for (const Batter& batter : record.batters[team]) {
+            joined += batter.batterName + "|";
+        }
+    }
+    return joined + record.winPitcher + "|" + record.losePitcher + "|" + record.savePitcher;
+}
+
+TEST(NewspaperNames, SurnameAloneUnlessANamesakeNeedsTheInitials) {
+    const NamesCase cases[] = {
+        {{"Davis,C", "Davis,I", "Cano"}, {}, {}, "C. Davis|I. Davis|Cano|||"},
+        {{"Holland,G"}, {"Holland,D"}, {}, "G. Holland|D. Holland|||"},
+        {{"Lee,K"}, {}, {"Lee,C", "Reyes,A", "Reyes,Al"}, "K. Lee|C. Lee|A. Reyes|Al. Reyes"},
+        {{"Ibanez,R"}, {"Ibanez,R"}, {"Ibanez,R", "", ""}, "Ibanez|Ibanez|Ibanez||"},
+        {{"Peralta,Jo", "Peralta,W"}, {"Peralta,Ju"}, {}, "Jo. Peralta|W. Peralta|Ju. Peralta|||"},
+        {{"Smith Jr.,K", "O'Neil,P", "Smith-Jones,R"},
+         {"Smith-Jones,T"},
+         {},
+         "Smith Jr.|O'Neil|R. Smith-Jones|T. Smith-Jones|||"},
+        {{"Griffey Jr.", "Davis", "Davis,C", "Davison,I"},
+         {},
+         {},
+         "Griffey Jr.|Davis|C. Davis|Davison|||"},
+        {{"Berg,Ål", "Berg,Äb"}, {}, {}, "Å. Berg|Ä. Berg|||"},
+        {{",J", "A.J.", "Cruz,"}, {"Cruz , N"}, {}, ",J|A.J.|Cruz,|N. Cruz|||"},
+    };
+    for (const NamesCase& names : cases) {
+        EXPECT_EQ(newspaperNames(names), names.expected);
+    }
+}
+
+}  // namespace
+}  // namespace quillbat

@@ -1,0 +1,340 @@
+// The controller as both desktop programs run it, against a view in memory and a session over
+// files in memory: every row of the menu, the two buttons and a file dropped or named.
+
+#include "desktop/desktop_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+#include "article/phrase_catalog.h"
+#include "core/text_encoding.h"
+#include "tests/desktop/fake_view.h"
+#include "tests/support/memory_env.h"
+#include "tests/support/test_games.h"
+
+namespace quillbat {
+namespace {
+
+namespace fs = std::filesystem;
+using Files = std::map<fs::path, std::string>;
+
+// Every command: -Wswitch, an error in CI, names one this switch leaves out.
+bool isCommand(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::DefaultTeam:
+        case MenuCommand::LoadBoxscore:
+        case MenuCommand::About:
+        case MenuCommand::Instructions:
+        case MenuCommand::Exit:
+        case MenuCommand::CopyAsText:
+        case MenuCommand::CopyAsBbcode:
+        case MenuCommand::CopyAsMarkdown:
+        case MenuCommand::CopyAsHtml:
+        case MenuCommand::NewspaperNames:
+        case MenuCommand::OpenPhraseFolder:
+            return true;
+    }
+    return false;
+}
+
+// The commands, found among every identifier a Windows menu item can have.
+std::vector<MenuCommand> allCommands() {
+    std::vector<MenuCommand> commands;
+    for (int id = 0; id <= 0xFFFF; ++id) {
+        if (isCommand(static_cast<MenuCommand>(id))) {
+            commands.push_back(static_cast<MenuCommand>(id));
+        }
+    }
+    return commands;
+}
+
+TEST(MenuTree, HoldsEveryCommandOnceAndOpenPhraseFolderUnderOptions) {
+    std::map<MenuCommand, int> rows;
+    forEachMenuCommand([&rows](const MenuItem&, MenuCommand command) { ++rows[command]; });
+    for (MenuCommand command : allCommands()) {
+        EXPECT_EQ(rows[command], 1) << static_cast<int>(command);
+    }
+    EXPECT_EQ(rows.size(), allCommands().size());
+    std::set<std::string_view> options;
+    forEachMenuCommand([&](const MenuItem& item, MenuCommand) { options.insert(item.text); },
+                       kOptionsMenu);
+    EXPECT_EQ(options, (std::set<std::string_view>{"&Newspaper Names", "Open &Phrase Folder"}));
+}
+
+// A settings folder, the phrase files that came with the program and the user's phrase folder,
+// and a league folder holding the worked example as gm05.box.
+class DesktopControllerTest : public testing::Test {
+  protected:
+    DesktopControllerTest() {
+        env.copyFromDisk(kTestPhrases, shipped);
+        env.files[league / "gm05.box"] = systemEnv().readFile(kWorkedExample, kWorkedExample);
+        view.clipboard = "before";
+    }
+    DesktopController& start() {
+        session_.emplace(FileLocations{settings, shipped, userPhrases, shipped, "c:\\"}, env, 7);
+        return controller_.emplace(*session_, view);
+    }
+    // Loads the game, then starts the view's notes afresh and edits the article.
+    void loadTheGame() {
+        controller_->loadFile(game);
+        view.calls.clear();
+        view.clipboard = "before";
+        view.article = "An edited article of the game.";
+    }
+    // The first and the last line of the clipboard, and what the menu shows.
+    std::string shown() const {
+        const std::string& text = view.clipboard;
+        const std::size_t lastLine = text.rfind('\n', text.size() - 2) + 1;
+        return text.substr(0, text.find('\n')) + " ... " + text.substr(lastLine) +
+               (view.clipboardHtml ? " (HTML)" : "") +
+               (view.enabled.at(MenuCommand::CopyAsHtml) ? ", Copy As on" : ", Copy As off") +
+               (view.checked.at(MenuCommand::NewspaperNames) ? ", names checked" : "");
+    }
+    // The files whose bytes are not those they had in before.
+    Files changedSince(const Files& before) const {
+        Files changed;
+        for (const auto& [path, bytes] : env.files) {
+            auto old = before.find(path);
+            if (old == before.end() || old->second != bytes) {
+                changed[path] = bytes;
+            }
+        }
+        return changed;
+    }
+
+    const fs::path settings = kMemoryFolder / "settings";
+    const fs::path shipped = kMemoryFolder / "program";
+    const fs::path userPhrases = kMemoryFolder / "config" / "phrases";
+    const fs::path league = kMemoryFolder / "league";
+    const std::string game = pathToUtf8(league / "gm05.box");
+    MemoryEnv env;
+    FakeView view;
+    std::optional<DesktopSession> session_;
+    std::optional<DesktopController> controller_;
+};
+
+struct RowCase {
+    const char* what;
+    MenuCommand command;
+    bool gameFirst;                  // the game is loaded and its article edited first
+    std::function<void()> script;    // the view's answers and the files' state
+    std::vector<std::string> calls;  // what the view was asked and told
+    Files changed;                   // the files written
+    std::string shown;               // the clipboard and the menu afterwards
+};
+
+TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
+    const auto none = [] {};
+    const auto failWrites = [this] { env.failWrites = true; };
+    const std::string noSpace = ": No space left on device";
+    const std::string leagueFolder = pathToUtf8(league);
+    const std::string folder = pathToUtf8(userPhrases);
+    const Files noFolderYet = {{settings / "team.dat", "-1\r\n"},
+                               {settings / "path.dat", "\"c:\\\"\r\n"}};
+    Files phraseFiles;
+    for (const PhraseFileEntry& entry : phraseCatalog()) {
+        phraseFiles[userPhrases / entry.fileName] = env.files[shipped / entry.fileName];
+    }
+    const std::string edited = "An edited article of the game.";
+    const RowCase cases[] = {
+        {"Default Team 12",
+         MenuCommand::DefaultTeam,
+         false,
+         [this] { view.typed = "12"; },
+         {"ask Default Team Number: Select a tea... [-1]"},
+         {{settings / "team.dat", "12\r\n"}, {settings / "path.dat", "\"c:\\\"\r\n"}},
+         "before ... before, Copy As off"},
+        {"Default Team 32768",
+         MenuCommand::DefaultTeam,
+         false,
+         [this] { view.typed = "32768"; },
+         {"ask Default Team Number: Select a tea... [-1]",
+          "warning Default Team Number: The default team must be a team ID from 0 to 32767, or "
+          "-1 for all boxscores; it stays -1."},
+         noFolderYet,
+         "before ... before, Copy As off"},
+        {"Load Boxscore",
+         MenuCommand::LoadBoxscore,
+         false,
+         [this] { view.chosenFile = game; },
+         {"clear", "choose Boxscores (*.box) in c:\\", "game Riverton 3, Harbor City 5",
+          "clipboard"},
+         {{settings / "team.dat", "-1\r\n"},
+          {settings / "path.dat", "\"" + leagueFolder + "\"\r\n"}},
+         displayText(testArticle(kWorkedExample, 7)) + " ... " +
+             displayText(testArticle(kWorkedExample, 7)) + ", Copy As on"},
+        {"Load Boxscore cancelled",
+         MenuCommand::LoadBoxscore,
+         false,
+         none,
+         {"clear", "choose Boxscores (*.box) in c:\\"},
+         {},
+         "before ... before, Copy As off"},
+        {"About",
+         MenuCommand::About,
+         false,
+         none,
+         {"window About"},
+         {},
+         "before ... before, Copy As off"},
+        {"Instructions",
+         MenuCommand::Instructions,
+         false,
+         none,
+         {"window Instructions"},
+         {},
+         "before ... before, Copy As off"},
+        {"Exit", MenuCommand::Exit, true, none, {"close"}, {}, "before ... before, Copy As on"},
+        {"Copy As before a game",
+         MenuCommand::CopyAsText,
+         false,
+         none,
+         {},
+         {},
+         "before ... before, Copy As off"},
+        {"Copy As Plain Text",
+         MenuCommand::CopyAsText,
+         true,
+         none,
+         {"clipboard"},
+         {},
+         edited + " ... " + edited + ", Copy As on"},
+        {"Copy As BBCode",
+         MenuCommand::CopyAsBbcode,
+         true,
+         none,
+         {"clipboard"},
+         {},
+         "[b]Harbor City 5, Riverton 3[/b] ... " + edited + "\n, Copy As on"},
+        {"Copy As HTML",
+         MenuCommand::CopyAsHtml,
+         true,
+         none,
+         {"clipboard with HTML"},
+         {},
+         "<article class=\"quillbat-game\"> ... </article>\n (HTML), Copy As on"},
+        {"Copy As Markdown, the clipboard in use",
+         MenuCommand::CopyAsMarkdown,
+         true,
+         [this] { view.clipboardBusy = true; },
+         {"clipboard",
+          "warning Copy As: The clipboard is in use by another program. Please try again."},
+         {},
+         "before ... before, Copy As on"},
+        {"Newspaper Names",
+         MenuCommand::NewspaperNames,
+         false,
+         none,
+         {},
+         {{settings / "names.dat", "newspaper\r\n"}},
+         "before ... before, Copy As off, names checked"},
+        {"Newspaper Names, names.dat not written",
+         MenuCommand::NewspaperNames,
+         false,
+         failWrites,
+         {"warning Newspaper Names: cannot write " + pathToUtf8(settings / "names.dat") + noSpace +
+          ". The name style holds until the program ends."},
+         {},
+         "before ... before, Copy As off, names checked"},
+        {"Open Phrase Folder",
+         MenuCommand::OpenPhraseFolder,
+         false,
+         none,
+         {"open " + folder},
+         phraseFiles,
+         "before ... before, Copy As off"},
+        {"Open Phrase Folder, no file manager",
+         MenuCommand::OpenPhraseFolder,
+         false,
+         [this] { view.folderOpens = false; },
+         {"open " + folder, "information Open Phrase Folder: The phrase files are in " + folder},
+         phraseFiles,
+         "before ... before, Copy As off"},
+        {"Open Phrase Folder, a file not copied",
+         MenuCommand::OpenPhraseFolder,
+         false,
+         failWrites,
+         {"warning Open Phrase Folder: cannot write " +
+          pathToUtf8(userPhrases / phraseCatalog().front().fileName) + noSpace},
+         {},
+         "before ... before, Copy As off"},
+    };
+    std::set<MenuCommand> covered;
+    for (const RowCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        env.failWrites = false;
+        view = FakeView();
+        view.clipboard = "before";
+        env.files.erase(settings / "team.dat");
+        env.files.erase(settings / "path.dat");
+        start();
+        if (c.gameFirst) {
+            loadTheGame();
+        }
+        const Files before = env.files;
+        c.script();
+        controller_->run(c.command);
+        EXPECT_EQ(view.calls, c.calls);
+        EXPECT_EQ(changedSince(before), c.changed);
+        EXPECT_EQ(shown(), c.shown);
+        covered.insert(c.command);
+        for (const auto& [path, bytes] : c.changed) {
+            env.files.erase(path);
+        }
+    }
+    EXPECT_EQ(covered.size(), allCommands().size()) << "a command without a case";
+}
+
+TEST_F(DesktopControllerTest, StartsWithTheCheckMarksOfTheSettingsAndTheGameCommandsGreyed) {
+    for (const std::string names : {"newspaper\r\n", "newspapers\r\n"}) {
+        env.files[settings / "names.dat"] = names;
+        start();
+        EXPECT_EQ(
+            view.checked,
+            (std::map<MenuCommand, bool>{{MenuCommand::NewspaperNames, names == "newspaper\r\n"}}));
+        forEachMenuCommand([this](const MenuItem& item, MenuCommand command) {
+            EXPECT_EQ(view.enabled.at(command), !item.needsGame) << item.text;
+        });
+    }
+}
+
+// A refused boxscore changes nothing the view shows; an article cut short by a phrase file shows
+// but does not go on the clipboard.
+TEST_F(DesktopControllerTest, LoadedFileShowsItsGameOrOnlyWhatWentWrong) {
+    start().loadFile(pathToUtf8(league / "missing.box"));
+    EXPECT_EQ(view.calls, std::vector<std::string>{
+                              "warning Load Boxscore: " + pathToUtf8(league / "missing.box") +
+                              ": cannot be opened: no such file"});
+    EXPECT_EQ(shown(), "before ... before, Copy As off");
+    env.files.erase(shipped / "pitch_won.dat");
+    view.calls.clear();
+    controller_->loadFile(game);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{
+                              "game Riverton 3, Harbor City 5",
+                              "warning Load Boxscore: " + pathToUtf8(shipped / "pitch_won.dat") +
+                                  ": cannot be opened: no such file"}));
+    EXPECT_EQ(shown(), "before ... before, Copy As on");
+}
+
+TEST_F(DesktopControllerTest, ButtonsSaveAndCopyTheArticleBox) {
+    start();
+    view.article = "An article before any game.";
+    controller_->saveToFile();
+    EXPECT_EQ(view.calls, std::vector<std::string>{"warning Save To File: Please load a boxscore "
+                                                   "first: the article is saved beside it, under "
+                                                   "its name."});
+    loadTheGame();
+    controller_->saveToFile();
+    view.clipboardBusy = true;
+    controller_->copyToClipboard();
+    EXPECT_EQ(view.calls,
+              (std::vector<std::string>{"clipboard",
+                                        "warning Copy To Clipboard: The clipboard is in use by "
+                                        "another program. Please try again."}));
+    EXPECT_EQ(env.files[league / "gm05.txt"], "An edited article of the game.\r\n");
+}
+
+}  // namespace
+}  // namespace quillbat

@@ -1,0 +1,257 @@
+// The desktop session as the controller drives it, over an Env in memory: loads, Default Team
+// and Save To File, each with what it writes and what it leaves; and the settings it reads.
+
+#include "desktop/desktop_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tests/support/memory_env.h"
+#include "tests/support/test_games.h"
+
+namespace quillbat {
+namespace {
+
+namespace fs = std::filesystem;
+using Files = std::map<fs::path, std::string>;
+
+const std::string kNoSpace = ": No space left on device";
+
+// A session with its own settings folder, over a league folder holding the worked example
+// as gm05.box, all in memory.
+class DesktopSessionTest : public testing::Test {
+  protected:
+    DesktopSessionTest() {
+        env.copyFromDisk(kTestPhrases, phrases);
+        env.files[league / "gm05.box"] = systemEnv().readFile(kWorkedExample, kWorkedExample);
+    }
+    DesktopSession& start(std::optional<std::uint32_t> seed = 7) {
+        return session_.emplace(testLocations(settings, phrases), env, seed);
+    }
+    std::string article(std::uint32_t seed) { return testArticle(kWorkedExample, seed); }
+    // The files the test wrote: all but the phrase files and the boxscore.
+    Files written() const {
+        Files files;
+        for (const auto& [path, bytes] : env.files) {
+            if (path.parent_path() == settings || path.extension() == ".txt") {
+                files[path] = bytes;
+            }
+        }
+        return files;
+    }
+
+    const fs::path settings = kMemoryFolder / "settings";
+    const fs::path phrases = kMemoryFolder / "phrases";
+    const fs::path league = kMemoryFolder / "league";
+    const std::string game = pathToUtf8(league / "gm05.box");
+    MemoryEnv env;
+    std::optional<DesktopSession> session_;
+};
+
+TEST_F(DesktopSessionTest, LoadShowsTheGameAndRemembersItsFolder) {
+    GameLoad load = start().load(game);
+    ASSERT_TRUE(load.game);
+    EXPECT_TRUE(load.complete);
+    EXPECT_EQ(load.message, "");
+    const ScoreboardValues& board = load.game->scoreboard;
+    EXPECT_EQ(board.teamName[kVisitors] + board.runs[kVisitors] + board.hits[kVisitors] +
+                  board.errors[kVisitors] + board.innings + board.teamName[kHome] +
+                  board.runs[kHome] + board.hits[kHome] + board.errors[kHome] + ", " +
+                  board.ballparkName + ", " + board.gameDate,
+              "Riverton381 Harbor City590, Lakeside Park, April 10, 1999");
+    EXPECT_EQ(load.game->article, article(7));
+    // Without a team.dat the next start would forget the folder again, so one is written.
+    EXPECT_EQ(written(), (Files{{settings / "path.dat", "\"" + pathToUtf8(league) + "\"\r\n"},
+                                {settings / "team.dat", "-1\r\n"}}));
+    EXPECT_EQ(session_->openDialogFolder(), pathToUtf8(league));
+    // The next load takes the next seed.
+    ASSERT_NE(article(7), article(8));
+    EXPECT_EQ(session_->load(game).game->article, article(8));
+}
+
+TEST_F(DesktopSessionTest, RefusedBoxscoreChangesNothing) {
+    DesktopSession& session = start();
+    session.load(game);
+    const Files before = written();
+    env.files[league / "bad.box"] = "not a boxscore\r\n";
+    const std::pair<std::string, std::string> refusals[] = {
+        {pathToUtf8(league / "missing.box"), ": cannot be opened: no such file"},
+        {pathToUtf8(league / "bad.box"), ": has no line score: it is not a boxscore of the game"}};
+    for (const auto& [boxscore, why] : refusals) {
+        GameLoad load = session.load(boxscore);
+        EXPECT_FALSE(load.game || load.complete);
+        EXPECT_EQ(load.message, boxscore + why);
+    }
+    EXPECT_EQ(written(), before);
+    // Save To File still writes beside the last boxscore that was read.
+    EXPECT_EQ(session.saveArticle("The article of the last good game."), "");
+    EXPECT_EQ(env.files[league / "gm05.txt"], "The article of the last good game.\r\n");
+}
+
+TEST_F(DesktopSessionTest, PhraseFileErrorGivesTheArticleSoFarAndKeepsTheFolder) {
+    env.files.erase(phrases / "pitch_won.dat");
+    GameLoad load = start().load(game);
+    ASSERT_TRUE(load.game);
+    EXPECT_FALSE(load.complete);
+    EXPECT_EQ(load.message,
+              pathToUtf8(phrases / "pitch_won.dat") + ": cannot be opened: no such file");
+    EXPECT_NE(load.game->article, "");
+    EXPECT_EQ(article(7).rfind(load.game->article, 0), 0U) << load.game->article;
+    EXPECT_TRUE(written().empty());
+    EXPECT_EQ(session_->openDialogFolder(), "c:\\");
+}
+
+TEST_F(DesktopSessionTest, UnwritablePathFileIsReportedAndTheFolderHoldsForTheRun) {
+    env.failWrites = true;
+    GameLoad load = start().load(game);
+    EXPECT_TRUE(load.complete);
+    EXPECT_EQ(load.message, "cannot write " + pathToUtf8(settings / "path.dat") + kNoSpace +
+                                ". The folder is remembered until the program ends.");
+    EXPECT_EQ(session_->openDialogFolder(), pathToUtf8(league));
+}
+
+TEST_F(DesktopSessionTest, DefaultTeamIsTheLeadingNumberRoundedDownAndAlwaysRewritten) {
+    env.files[settings / "team.dat"] = "3\r\n";
+    env.files[settings / "path.dat"] = "\"/boxes\"\r\n";
+    const std::string refused =
+        "The default team must be a team ID from 0 to 32767, or -1 for all boxscores; it stays 3.";
+    const std::string unwritable = "cannot write " + pathToUtf8(settings / "team.dat") + kNoSpace +
+                                   ". The default team holds until the program ends.";
+    const std::string both = refused + "\n" + unwritable;
+    const struct {
+        std::optional<std::string> typed;  // nothing: the box was cancelled
+        bool failWrite;
+        std::int16_t team;
+        std::string message;
+    } cases[] = {
+        {"12", false, 12, ""},        {"7.9", false, 7, ""},       {"abc", false, 0, ""},
+        {"-0.5", false, -1, ""},      {"32767", false, 32767, ""}, {"", false, 3, ""},
+        {std::nullopt, false, 3, ""}, {"-1.5", false, 3, refused}, {"32768", false, 3, refused},
+        {"12", true, 12, unwritable}, {"-2", true, 3, both},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.value_or("cancel"));
+        env.files.erase(settings / "team.dat");
+        env.files[settings / "team.dat"] = "3\r\n";
+        env.failWrites = c.failWrite;
+        DesktopSession& session = start();
+        EXPECT_EQ(session.defaultTeamPreset(), "3");
+        EXPECT_EQ(session.setDefaultTeam(c.typed), c.message);
+        EXPECT_EQ(session.defaultTeamPreset(), std::to_string(c.team));
+        EXPECT_EQ(session.openDialogFilter(), boxscoreFilter(c.team));
+        EXPECT_EQ(env.files[settings / "team.dat"],
+                  (c.failWrite ? "3" : std::to_string(c.team)) + "\r\n");
+    }
+}
+
+TEST_F(DesktopSessionTest, SaveWritesTheTrimmedArticleOfSixteenCharactersOrMore) {
+    DesktopSession& session = start();
+    EXPECT_EQ(session.saveArticle("A long enough article."),
+              "Please load a boxscore first: the article is saved beside it, under its name.");
+    EXPECT_EQ(session.saveArticle("Fifteen chars.."), "");
+    session.load(game);
+    // Saved text (nothing: no file is written) and message. Fifteen characters of two bytes
+    // each are not saved; Windows-1252 curly quotes count one character a byte.
+    const std::tuple<std::string, std::optional<std::string>, std::string> cases[] = {
+        {"123456789012345", std::nullopt, ""},
+        {"1234567890123456", "1234567890123456\r\n", ""},
+        {"  Short one.    ", "Short one.\r\n", ""},
+        {"\tFirst line.\nSecond line. \t ", "\tFirst line.\nSecond line. \t\r\n", ""},
+        {"ééééééééééééééé", std::nullopt, ""},
+        {"\x93Quoted\x94 1234567", "\x93Quoted\x94 1234567\r\n", ""},
+        {"Unwritable article.", std::nullopt,
+         "cannot write " + pathToUtf8(league / "gm05.txt") + kNoSpace}};
+    for (const auto& [article, saved, message] : cases) {
+        env.files.erase(league / "gm05.txt");
+        env.failWrites = !message.empty();
+        EXPECT_EQ(session.saveArticle(article), message);
+        const auto file = env.files.find(league / "gm05.txt");
+        EXPECT_EQ(file == env.files.end() ? std::nullopt : std::optional(file->second), saved)
+            << article;
+    }
+}
+
+TEST_F(DesktopSessionTest,
+       CopyAsRendersTheGivenTextWithTheHeadlineAndLineScoreOfTheLastGameLoaded) {
+    DesktopSession& session = start();
+    EXPECT_EQ(session.renderAs(ArticleFormat::kBbcode, "Edited."), std::nullopt);
+    env.files[league / "2026050306100.box"] =
+        systemEnv().readFile(kSourceFolder / "examples/2026050306100.box", "2026050306100.box");
+    session.load(pathToUtf8(league / "2026050306100.box"));
+    session.load(pathToUtf8(league / "missing.box"));
+    EXPECT_EQ(session.renderAs(ArticleFormat::kBbcode, "Edited."),
+              "[b]Ravens 1, Loggers 0[/b]\n[code]\n"
+              "         123 456 789  R H E\n"
+              "Ravens   000 100 000  1 4 0\n"
+              "Loggers  000 000 000  0 3 1\n"
+              "[/code]\nEdited.\n");
+}
+
+// The case boxscore's article with seed 7 in both styles, the style read from names.dat.
+TEST_F(DesktopSessionTest, NewspaperNamesAreRememberedAndAppliedFromTheNextStartToTheNamesAlone) {
+    // Phrase files that name every batter of the case boxscore.
+    env.copyFromDisk(kSourceFolder / "tests/article/phrases", phrases);
+    const std::string namesakes = pathToUtf8(league / "namesakes.box");
+    env.files[league / "namesakes.box"] =
+        systemEnv().readFile(kSourceFolder / "tests/core/formats/namesakes.box", "namesakes.box");
+    std::string expected = start().load(namesakes).game->article;
+    for (auto [from, to] : {std::pair{"Ibanez,R", "R. Ibanez"}, std::pair{"Okafor,T", "Okafor"},
+                            std::pair{"Dunmore,Jo", "Jo. Dunmore"}}) {
+        const std::size_t at = expected.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        expected.replace(at, std::strlen(from), to);
+    }
+    env.files[settings / "names.dat"] = "newspapers\r\n";
+    EXPECT_EQ(start().nameStyle(), NameStyle::kBoxscore);
+    EXPECT_EQ(start().setNameStyle(NameStyle::kNewspaper), "");
+    EXPECT_EQ(env.files[settings / "names.dat"], "newspaper\r\n");
+    DesktopSession& nextStart = start();
+    EXPECT_TRUE(nextStart.isChecked(MenuCommand::NewspaperNames));
+    EXPECT_FALSE(nextStart.isChecked(MenuCommand::CopyAsText));
+    EXPECT_EQ(nextStart.load(namesakes).game->article, expected);
+}
+
+TEST(ScoreboardValuesTest, TheTeamWithMoreRunsLeadsNoneOnATieInningsOnlyPastNine) {
+    const std::tuple<std::int16_t, std::int16_t, std::optional<Team>, std::string> cases[] = {
+        {3, 9, kHome, " "}, {4, 10, std::nullopt, "10"}, {5, 11, kVisitors, "11"}};
+    for (const auto& [visitorRuns, innings, leader, shownInnings] : cases) {
+        GameRecord record;
+        record.runs[kVisitors] = visitorRuns;
+        record.runs[kHome] = 4;
+        record.innings = innings;
+        EXPECT_EQ(scoreboardValues(record).leadingTeam, leader) << visitorRuns;
+        EXPECT_EQ(scoreboardValues(record).innings, shownInnings);
+    }
+}
+
+// Either file missing, empty or not holding a setting resets both settings.
+TEST(SettingsTest, BothFilesOrBothDefaults) {
+    const std::string boxes = "\"/boxes\"\r\n";
+    const std::tuple<std::optional<std::string>, std::string, int, std::string> cases[] = {
+        {"5\r\n", "\"C:\\Games\\Boxes\"\r\n", 5, "C:\\Games\\Boxes"},
+        {std::nullopt, boxes, -1, "c:\\"},
+        {"", boxes, -1, "c:\\"},
+        {"7\r\n", "", -1, "c:\\"},
+        {"-1\r\n", "\"/leagues/AL, 1999, east\",x\r\n", -1, "/leagues/AL, 1999, east"},
+        {"  3 ,4\n", "  /leagues/AL, 1999\r\n", 3, "/leagues/AL"},
+        {"32767\r\n", boxes, 32767, "/boxes"},
+        {"32768\r\n", boxes, -1, "c:\\"},
+        {"-2\r\n", boxes, -1, "c:\\"},
+        {"5\r\n", "\"/never closed\r\n", -1, "c:\\"},
+        {"1\r\n", "\"/Liga Espa\361a\"\r\n", 1, "/Liga España"}};  // Windows-1252
+    for (const auto& [team, path, defaultTeam, folder] : cases) {
+        MemoryEnv env;
+        if (team) {
+            env.files[kMemoryFolder / "team.dat"] = *team;
+        }
+        env.files[kMemoryFolder / "path.dat"] = path;
+        Settings settings(kMemoryFolder, env, "c:\\");
+        settings.load();
+        EXPECT_EQ(settings.defaultTeam(), defaultTeam) << team.value_or("no team.dat");
+        EXPECT_EQ(settings.folder(), folder) << path;
+    }
+}
+
+}  // namespace
+}  // namespace quillbat

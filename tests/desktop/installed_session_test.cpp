@@ -1,0 +1,76 @@
+// The desktop session of an installed program, whose own folder cannot be written: settings and
+// edited phrase files live in the user's configuration folder (all in memory here).
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/phrase_folders.h"
+#include "desktop/desktop_session.h"
+#include "tests/support/memory_env.h"
+#include "tests/support/test_games.h"
+
+namespace quillbat {
+namespace {
+namespace fs = std::filesystem;
+using testing::StartsWith;
+
+class InstalledSession : public testing::Test {
+  protected:
+    // A program in program/bin that may not write there, the shipped phrase files where it
+    // looks for them, the user's folders in config.
+    InstalledSession() {
+        const ProgramSurroundings surroundings{
+            kThisSystemsConvention, root_ / "bin", false, config_, config_, root_};
+        const bool windows = kThisSystemsConvention == FolderConvention::kWindows;
+        env_.copyFromDisk(kSourceFolder / "data",
+                          windows ? root_ / "bin" : root_ / "share" / "quillbat");
+        env_.files[game_] = systemEnv().readFile(kWorkedExample, kWorkedExample);
+        locations_ = fileLocations(surroundings, [this](const fs::path& folder) {
+            return holdsPhraseFiles(folder, env_);
+        });
+    }
+
+    const fs::path root_ = kMemoryFolder / "program";
+    const fs::path config_ = kMemoryFolder / "config";
+    const fs::path game_ = kMemoryFolder / "gm05.box";
+    MemoryEnv env_;
+    FileLocations locations_;
+};
+
+TEST_F(InstalledSession, DefaultTeamIsReadBackAtTheNextStart) {
+    EXPECT_EQ(DesktopSession(locations_, env_, 1).setDefaultTeam("12"), "");
+    DesktopSession nextStart(locations_, env_, 1);
+    EXPECT_EQ(nextStart.defaultTeamPreset(), "12");
+    const bool windows = kThisSystemsConvention == FolderConvention::kWindows;
+    EXPECT_EQ(nextStart.openDialogFolder(), windows ? "c:\\" : pathToUtf8(root_));
+    EXPECT_EQ(env_.files[config_ / (windows ? "Quillbat" : "quillbat") / "team.dat"], "12\r\n");
+    EXPECT_FALSE(env_.files.contains(root_ / "bin" / "team.dat"));
+}
+
+TEST_F(InstalledSession, PhraseFolderIsFilledOnceAndTheUsersEditsAreUsed) {
+    DesktopSession session(locations_, env_, 7);
+    EXPECT_EQ(session.openPhraseFolder().folder, pathToUtf8(locations_.userPhraseFolder));
+    const fs::path edited = locations_.userPhraseFolder / "temperature.dat";
+    const fs::path deleted = locations_.userPhraseFolder / "homerun.dat";
+    EXPECT_EQ(env_.files[deleted], env_.files[locations_.shippedPhraseFolder / "homerun.dat"]);
+    env_.files[edited] =
+        "none,Our words\r\n100,Our words\r\nhot,Our words\r\nchilly,Our words\r\n"
+        "cold,Our words\r\nnormal,Our words\r\n";
+    env_.files.erase(deleted);
+    const DesktopSession::PhraseFolderOpening again = session.openPhraseFolder();
+    EXPECT_EQ(again.message, "");
+    EXPECT_TRUE(env_.files.contains(deleted));
+    EXPECT_THAT(session.load(pathToUtf8(game_)).game->article, StartsWith("Our words"));
+}
+
+TEST_F(InstalledSession, UnwritableConfigurationFolderIsReportedAndTheSettingHolds) {
+    env_.failWrites = true;
+    DesktopSession session(locations_, env_, 7);
+    EXPECT_THAT(session.setDefaultTeam("12"), StartsWith("cannot write "));
+    EXPECT_EQ(session.defaultTeamPreset(), "12");
+    EXPECT_THAT(session.openPhraseFolder().message, StartsWith("cannot write "));
+    EXPECT_TRUE(session.load(pathToUtf8(game_)).complete);
+}
+
+}  // namespace
+}  // namespace quillbat

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "boxscore/input_error.h"
+#include "system/env.h"
+#include "system/file_system.h"
+
+// An Env whose files are kept in memory and whose clock and modification times the test sets.
+namespace quillbat {
+
+// A folder that names files in memory only; absolute on every system, so that a path made from
+// it stays the same when a program asks for its full name.
+inline const std::filesystem::path kMemoryFolder = std::filesystem::absolute("/memory");
+
+class MemoryEnv final : public Env {
+  public:
+    std::filesystem::file_time_type now() override { return clock; }
+    std::optional<std::filesystem::file_time_type> modifiedTime(
+        const std::filesystem::path& path) override {
+        auto found = modified.find(path);
+        return found == modified.end() ? std::nullopt : std::optional(found->second);
+    }
+    bool isFile(const std::filesystem::path& path) override { return files.contains(path); }
+    std::string readFile(const std::filesystem::path& path,
+                         const std::string& displayName) override {
+        auto found = files.find(path);
+        if (found == files.end()) {
+            throw InputError(displayName, "cannot be opened: no such file");
+        }
+        return found->second;
+    }
+    std::unique_ptr<std::istream> openForReading(const std::filesystem::path& path,
+                                                 const std::string& displayName) override {
+        return std::make_unique<std::istringstream>(readFile(path, displayName));
+    }
+    // With failWrites set every write fails as on a full disk, and files stays as it was.
+    void replaceFile(const std::filesystem::path& path, std::string_view bytes) override {
+        if (failWrites) {
+            throw FileWriteError("cannot write " + pathToUtf8(path) + ": No space left on device");
+        }
+        files[path] = bytes;
+    }
+    // Files in memory need no folder: the folders asked for are only noted.
+    void createFolder(const std::filesystem::path& folder) override { folders.insert(folder); }
+
+    // The files of a folder on the disk, the test's own data, copied under folder.
+    void copyFromDisk(const std::filesystem::path& diskFolder,
+                      const std::filesystem::path& folder) {
+        for (const auto& entry : std::filesystem::directory_iterator(diskFolder)) {
+            if (entry.is_regular_file()) {
+                files[folder / entry.path().filename()] =
+                    systemEnv().readFile(entry.path(), pathToUtf8(entry.path()));
+            }
+        }
+    }
+
+    std::filesystem::file_time_type clock{};
+    std::map<std::filesystem::path, std::filesystem::file_time_type> modified;
+    std::map<std::filesystem::path, std::string> files;
+    std::set<std::filesystem::path> folders;
+    bool failWrites = false;
+};
+
+}  // namespace quillbat

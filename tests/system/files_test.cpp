@@ -1,0 +1,69 @@
+// The program's files on disk: written whole or not at all, and read whole.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "boxscore/input_error.h"
+#include "system/file_system.h"
+#include "tests/support/test_files.h"
+
+namespace quillbat {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+using testing::ThrowsMessage;
+
+// The names in a folder, in order.
+std::set<std::string> entriesOf(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        names.insert(pathToUtf8(entry.path().filename()));
+    }
+    return names;
+}
+
+// Folders named beyond any code page (Liga Española, Ōsaka 大阪, Ліга) and bytes a text-mode
+// stream would change: CR LF, a lone CR, Ctrl-Z, NUL and bytes above 0x7F. The last byte lies
+// one past the 64 KiB read at a time.
+TEST(FileSystemTest, WritesAndReadsEveryByteInFoldersOfAnyName) {
+    TempFolder folder;
+    std::string bytes = "1\r\n2\r3\n\x1a 4 \0 \x93quoted\x94 "s;
+    bytes.resize(65536, 'x');
+    bytes += '\xff';
+    for (const std::string name : {"Liga Española", "Ōsaka 大阪", "Ліга"}) {
+        const fs::path league = folder / name;
+        fs::create_directory(league);
+        replaceFileAtomically(league / "gm05.txt", bytes);
+        EXPECT_EQ(readWholeFile(league / "gm05.txt", "gm05.txt"), bytes) << name;
+    }
+    EXPECT_EQ(entriesOf(folder.path()),
+              (std::set<std::string>{"Liga Española", "Ōsaka 大阪", "Ліга"}));
+}
+
+// The old file is replaced whole and no temporary file stays; a target that is a folder, or
+// lies in a missing one, is refused with the file's name and nothing changes.
+TEST(FileSystemTest, ReplacesAFileWholeOrNotAtAll) {
+    TempFolder folder;
+    folder.write("gm05.txt", "an older and longer article\r\n");
+    replaceFileAtomically(folder / "gm05.txt", "new\r\n");
+    EXPECT_EQ(folder.read("gm05.txt"), "new\r\n");
+    fs::create_directory(folder / "gm06.txt");
+    const std::pair<fs::path, std::string> refusals[] = {
+        {folder / "gm06.txt", "it is a folder"},
+        {folder / "no such folder" / "gm05.txt", "No such file or directory"}};
+    for (const auto& [target, why] : refusals) {
+        EXPECT_THAT(
+            [&] { replaceFileAtomically(target, "article\r\n"); },
+            ThrowsMessage<FileWriteError>("cannot write " + pathToUtf8(target) + ": " + why));
+    }
+    EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"gm05.txt", "gm06.txt"}));
+    EXPECT_TRUE(entriesOf(folder / "gm06.txt").empty());
+    EXPECT_THAT([&] { readWholeFile(folder / "gm06.txt", "gm06.txt"); },
+                ThrowsMessage<InputError>("gm06.txt: is a folder, not a file"));
+}
+
+}  // namespace
+}  // namespace quillbat
