@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace quillbat {
 namespace {
 
@@ -17,45 +13,6 @@ std::uint32_t littleEndianNumber(const std::string& bytes) {
     }
     return value;
 }
-
-#ifdef _WIN32
-class WindowsRegistry final : public Registry {
-  public:
-    std::optional<Key> openKey(const std::string& keyPath, std::uint32_t access) override {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, access, &key) != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        return reinterpret_cast<Key>(key);
-    }
-
-    bool queryValue(Key key, const std::string& valueName, std::uint32_t& type,
-                    std::span<char> buffer, std::uint32_t& size) override {
-        DWORD valueType = 0;
-        DWORD length = static_cast<DWORD>(buffer.size());
-        LONG result = RegQueryValueExA(reinterpret_cast<HKEY>(key), valueName.c_str(), nullptr,
-                                       &valueType, reinterpret_cast<BYTE*>(buffer.data()), &length);
-        if (result != ERROR_SUCCESS) {
-            return false;
-        }
-        type = valueType;
-        size = length;
-        return true;
-    }
-
-    void closeKey(Key key) override { RegCloseKey(reinterpret_cast<HKEY>(key)); }
-};
-#else
-class RegistryWithoutKeys final : public Registry {
-  public:
-    std::optional<Key> openKey(const std::string&, std::uint32_t) override { return std::nullopt; }
-    bool queryValue(Key, const std::string&, std::uint32_t&, std::span<char>,
-                    std::uint32_t&) override {
-        return false;
-    }
-    void closeKey(Key) override {}
-};
-#endif
 
 }  // namespace
 
@@ -103,14 +60,6 @@ std::optional<std::string> systemInfoProgram(
         }
     }
     return std::nullopt;
-}
-
-std::unique_ptr<Registry> systemRegistry() {
-#ifdef _WIN32
-    return std::make_unique<WindowsRegistry>();
-#else
-    return std::make_unique<RegistryWithoutKeys>();
-#endif
 }
 
 }  // namespace quillbat

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -44,9 +43,5 @@ bool getKeyValue(Registry& registry, const std::string& keyPath, const std::stri
 // neither gives one: then the user sees kSystemInfoUnavailable (window_design.h).
 std::optional<std::string> systemInfoProgram(
     Registry& registry, const std::function<bool(const std::string&)>& fileExists);
-
-// The registry of this system: the Windows registry on Windows; elsewhere a registry without
-// keys, so that System Info reports itself unavailable.
-std::unique_ptr<Registry> systemRegistry();
 
 }  // namespace quillbat

@@ -7,8 +7,8 @@
 # - that both programs need no DLL beyond those of Windows itself;
 # - the package quillbat-windows.zip (both programs, the phrase files, a read-me), unpacked
 #   into a fresh Wine installation, where tests/windows/desktop_check.cpp drives quillbat.exe
-#   under Xvfb through window messages for every example (Copy As included), for Newspaper
-#   Names and for refused boxscores.
+#   under Xvfb through window messages and its menu for every example (Copy As included), for
+#   Newspaper Names, Open Phrase Folder and refused boxscores.
 #   scripts/windows-check.sh [LINUX_BUILD [WINDOWS_BUILD]]   (defaults: build build-windows)
 # LINUX_BUILD must already hold quillbat-cli. Ends with "N passed, N failed"; exits 1 on a failure.
 set -euo pipefail

@@ -3,13 +3,14 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <utility>
 
 #include "desktop/system_info.h"
+#include "system/env.h"
 #include "system/file_system.h"
 #include "win32/control_ids.h"
 #include "win32/pictures.h"
+#include "win32/registry.h"
 #include "win32/wide_text.h"
 
 namespace quillbat::win32 {
@@ -88,11 +89,9 @@ void AboutWindow::paintIconAndSeparator() {
 }
 
 void AboutWindow::startSystemInfo() {
-    std::optional<std::string> program =
-        systemInfoProgram(*systemRegistry(), [](const std::string& file) {
-            std::error_code error;
-            return std::filesystem::is_regular_file(pathFromUtf8(file), error);
-        });
+    WindowsRegistry registry;
+    std::optional<std::string> program = systemInfoProgram(
+        registry, [](const std::string& file) { return systemEnv().isFile(pathFromUtf8(file)); });
     if (program) {
         const auto started = reinterpret_cast<INT_PTR>(ShellExecuteW(
             hwnd(), L"open", wide(*program).c_str(), nullptr, nullptr, SW_SHOWNORMAL));

@@ -3,14 +3,11 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <cstring>
 #include <utility>
 
 #include "core/text_encoding.h"
-#include "desktop/default_team.h"
 #include "desktop/desktop_arguments.h"
-#include "desktop/desktop_session.h"
 #include "desktop/window_layout.h"
 #include "win32/about_window.h"
 #include "win32/clipboard.h"
@@ -21,9 +18,6 @@
 
 namespace quillbat::win32 {
 namespace {
-
-constexpr std::string_view kClipboardInUse =
-    "The clipboard is in use by another program. Please try again.";
 
 // Posted to itself once shown, to load the boxscore named on the command line.
 constexpr UINT kLoadWhenShown = WM_APP + 1;
@@ -41,7 +35,7 @@ std::wstring dialogFilter(const BoxscoreFilter& filter) {
 
 }  // namespace
 
-MainWindow::MainWindow(DesktopSession& session) : session_(session) {
+MainWindow::MainWindow(DesktopSession& session) {
     create({.title = kMainWindowTitle,
             .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
             .exStyle = WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT,
@@ -68,6 +62,7 @@ MainWindow::MainWindow(DesktopSession& session) : session_(session) {
                      .multiLine = true});
     buildPanel();
     layOut();
+    controller_.emplace(session, *this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -82,18 +77,7 @@ void MainWindow::buildMenu(HMENU menu, std::span<const MenuItem> items) {
             continue;
         }
         const MenuCommand command = std::get<MenuCommand>(item.action);
-        UINT flags = MF_STRING;
-        if (item.checkable) {
-            checkableCommands_.push_back(command);
-            if (session_.isChecked(command)) {
-                flags |= MF_CHECKED;
-            }
-        }
-        if (item.needsGame) {
-            flags |= MF_GRAYED;
-            commandsNeedingGame_.push_back(command);
-        }
-        AppendMenuW(menu, flags, static_cast<UINT_PTR>(command), text.c_str());
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command), text.c_str());
     }
 }
 
@@ -112,14 +96,14 @@ void MainWindow::buildPanel() {
                   .place = kCopyButton.design.place,
                   .font = kCopyButton.design.font,
                   .face = kCopyButton.face});
-    copy_.onClick = [this] { copyToClipboard(); };
+    copy_.onClick = [this] { controller_->copyToClipboard(); };
     save_.create({.parent = panel_.hwnd(),
                   .id = kSaveButtonId,
                   .text = kSaveButton.design.caption,
                   .place = kSaveButton.design.place,
                   .font = kSaveButton.design.font,
                   .face = kSaveButton.face});
-    save_.onClick = [this] { saveToFile(); };
+    save_.onClick = [this] { controller_->saveToFile(); };
 }
 
 void MainWindow::layOut() {
@@ -172,11 +156,9 @@ std::optional<LRESULT> MainWindow::handle(UINT message, WPARAM wParam, LPARAM lP
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0) {
                 const auto command = static_cast<MenuCommand>(LOWORD(wParam));
-                if (std::find(checkableCommands_.begin(), checkableCommands_.end(), command) !=
-                    checkableCommands_.end()) {
-                    toggleCheckMark(command);
+                if (findMenuItem(command) != nullptr) {
+                    controller_->run(command);
                 }
-                run(command);
                 return 0;
             }
             return std::nullopt;
@@ -185,7 +167,7 @@ std::optional<LRESULT> MainWindow::handle(UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case kLoadWhenShown:
             if (std::optional<std::string> path = std::exchange(loadWhenShown_, std::nullopt)) {
-                loadFile(*path);
+                controller_->loadFile(*path);
             }
             return 0;
         case WM_DPICHANGED: {
@@ -201,91 +183,98 @@ std::optional<LRESULT> MainWindow::handle(UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
-void MainWindow::toggleCheckMark(MenuCommand command) {
-    HMENU menu = GetMenu(hwnd());
-    const auto id = static_cast<UINT>(command);
-    const bool checked = (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-    CheckMenuItem(menu, id,
-                  static_cast<UINT>(MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED)));
-}
-
-void MainWindow::run(MenuCommand command) {
-    switch (command) {
-        case MenuCommand::DefaultTeam:
-            chooseDefaultTeam();
-            return;
-        case MenuCommand::LoadBoxscore:
-            loadBoxscore();
-            return;
-        case MenuCommand::About:
-            showAbout();
-            return;
-        case MenuCommand::Instructions:
-            showInstructions();
-            return;
-        case MenuCommand::Exit:
-            DestroyWindow(hwnd());
-            return;
-        case MenuCommand::CopyAsText:
-        case MenuCommand::CopyAsBbcode:
-        case MenuCommand::CopyAsMarkdown:
-        case MenuCommand::CopyAsHtml:
-            copyAs(*copyAsFormat(command));
-            return;
-        case MenuCommand::NewspaperNames:
-            switchNewspaperNames();
-            return;
-        case MenuCommand::OpenPhraseFolder:
-            openPhraseFolder();
-            return;
-    }
-}
-
-void MainWindow::loadBoxscore() {
-    // The article box is emptied before the dialog shows, so a cancel leaves it empty.
-    article_.setText({});
-    const std::wstring filter = dialogFilter(session_.openDialogFilter());
-    const std::wstring folder = wide(session_.openDialogFolder());
+std::optional<std::string> MainWindow::chooseBoxscore(const BoxscoreFilter& filter,
+                                                      const std::string& startFolder) {
+    const std::wstring filterText = dialogFilter(filter);
+    const std::wstring folder = wide(startFolder);
     std::wstring chosen(32768, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = hwnd();
-    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFilter = filterText.c_str();
     dialog.lpstrFile = chosen.data();
     dialog.nMaxFile = static_cast<DWORD>(chosen.size());
     dialog.lpstrInitialDir = folder.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameW(&dialog)) {
-        loadFile(utf8(chosen.c_str()));
+    if (!GetOpenFileNameW(&dialog)) {
+        return std::nullopt;
+    }
+    return utf8(chosen.c_str());
+}
+
+std::optional<std::string> MainWindow::askText(std::string_view title, std::string_view prompt,
+                                               const std::string& preset) {
+    return win32::askText(hwnd(), title, prompt, preset);
+}
+
+void MainWindow::showMessage(std::string_view title, const std::string& text, MessageKind kind) {
+    const UINT icon = kind == MessageKind::kWarning ? MB_ICONWARNING : MB_ICONINFORMATION;
+    MessageBoxW(hwnd(), wide(text).c_str(), wide(title).c_str(), MB_OK | icon);
+}
+
+void MainWindow::showGame(const LoadedGame& game) {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const ScoreboardField field = kScoreboardLabels[i].field;
+        if (std::optional<std::string> text = scoreboardText(game.scoreboard, field)) {
+            labels_[i].setText(*text);
+        }
+        if (std::optional<Rgb> colour = scoreboardColour(game.scoreboard, field)) {
+            labels_[i].setColour(*colour);
+        }
+    }
+    const ShownArticle shown = showArticle(game.article);
+    encoding_ = shown.encoding;
+    article_.setText(shown.text);
+}
+
+void MainWindow::clearArticle() {
+    article_.setText({});
+}
+
+std::string MainWindow::articleText() {
+    return articleBytes(utf8(article_.wideText()), encoding_);
+}
+
+bool MainWindow::putOnClipboard(const std::string& text, const std::optional<std::string>& html) {
+    return win32::putOnClipboard(hwnd(), text, html);
+}
+
+bool MainWindow::openFolder(const std::string& folder) {
+    // ShellExecute tells success by a value above 32.
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(hwnd(), L"open", wide(folder).c_str(), nullptr,
+                                                   nullptr, SW_SHOWNORMAL)) > 32;
+}
+
+void MainWindow::showWindow(quillbat::SmallWindow window) {
+    switch (window) {
+        case quillbat::SmallWindow::kAboutWindow:
+            if (!about_ || about_->hwnd() == nullptr) {
+                about_ = std::make_unique<AboutWindow>();
+            }
+            about_->bringForward();
+            return;
+        case quillbat::SmallWindow::kInstructionsWindow:
+            if (!instructions_ || instructions_->hwnd() == nullptr) {
+                instructions_ = std::make_unique<InstructionsWindow>();
+            }
+            instructions_->bringForward();
+            return;
     }
 }
 
-void MainWindow::loadFile(const std::string& path) {
-    const GameLoad load = session_.load(path);
-    if (load.game) {
-        for (MenuCommand command : commandsNeedingGame_) {
-            EnableMenuItem(GetMenu(hwnd()), static_cast<UINT>(command), MF_BYCOMMAND | MF_ENABLED);
-        }
-        DrawMenuBar(hwnd());
-        for (std::size_t i = 0; i < labels_.size(); ++i) {
-            const ScoreboardField field = kScoreboardLabels[i].field;
-            if (std::optional<std::string> text = scoreboardText(load.game->scoreboard, field)) {
-                labels_[i].setText(*text);
-            }
-            if (std::optional<Rgb> colour = scoreboardColour(load.game->scoreboard, field)) {
-                labels_[i].setColour(*colour);
-            }
-        }
-        const ShownArticle shown = showArticle(load.game->article);
-        encoding_ = shown.encoding;
-        article_.setText(shown.text);
-        if (load.complete) {
-            copyToClipboard();
-        }
-    }
-    if (!load.message.empty()) {
-        showMessage(kLoadBoxscoreTitle, displayText(load.message));
-    }
+void MainWindow::setCommandEnabled(MenuCommand command, bool enabled) {
+    EnableMenuItem(GetMenu(hwnd()), static_cast<UINT>(command),
+                   enabled ? MF_BYCOMMAND | MF_ENABLED : MF_BYCOMMAND | MF_GRAYED);
+    DrawMenuBar(hwnd());
+}
+
+void MainWindow::setCommandChecked(MenuCommand command, bool checked) {
+    CheckMenuItem(GetMenu(hwnd()), static_cast<UINT>(command),
+                  checked ? MF_BYCOMMAND | MF_CHECKED : MF_BYCOMMAND | MF_UNCHECKED);
+}
+
+void MainWindow::closeMainWindow() {
+    DestroyWindow(hwnd());
 }
 
 void MainWindow::loadDropped(HDROP drop) {
@@ -298,86 +287,8 @@ void MainWindow::loadDropped(HDROP drop) {
     }
     DragFinish(drop);
     if (std::optional<std::string> boxscore = droppedBoxscore(paths)) {
-        loadFile(*boxscore);
+        controller_->loadFile(*boxscore);
     }
-}
-
-void MainWindow::chooseDefaultTeam() {
-    const std::optional<std::string> typed =
-        askText(hwnd(), kDefaultTeamTitle, kDefaultTeamPrompt, session_.defaultTeamPreset());
-    const std::string message = session_.setDefaultTeam(typed);
-    if (!message.empty()) {
-        showMessage(kDefaultTeamTitle, message);
-    }
-}
-
-void MainWindow::copyToClipboard() {
-    if (!putOnClipboard(hwnd(), utf8(article_.wideText()))) {
-        showMessage(kCopyButton.design.caption, kClipboardInUse);
-    }
-}
-
-void MainWindow::copyAs(ArticleFormat format) {
-    const std::optional<std::string> rendering =
-        session_.renderAs(format, articleBytes(utf8(article_.wideText()), encoding_));
-    if (!rendering) {
-        return;
-    }
-    const std::string text = displayText(*rendering);
-    const std::optional<std::string> html =
-        format == ArticleFormat::kHtml ? std::optional(text) : std::nullopt;
-    if (!putOnClipboard(hwnd(), text, html)) {
-        showMessage(kCopyAsTitle, kClipboardInUse);
-    }
-}
-
-void MainWindow::switchNewspaperNames() {
-    const NameStyle style = session_.nameStyle() == NameStyle::kNewspaper ? NameStyle::kBoxscore
-                                                                          : NameStyle::kNewspaper;
-    const std::string message = session_.setNameStyle(style);
-    if (!message.empty()) {
-        showMessage(kNewspaperNamesTitle, message);
-    }
-}
-
-void MainWindow::openPhraseFolder() {
-    const DesktopSession::PhraseFolderOpening opening = session_.openPhraseFolder();
-    if (!opening.message.empty()) {
-        showMessage(kOpenPhraseFolderTitle, opening.message);
-        return;
-    }
-    const std::wstring folder = wide(opening.folder);
-    // ShellExecute tells success by a value above 32.
-    if (reinterpret_cast<INT_PTR>(ShellExecuteW(hwnd(), L"open", folder.c_str(), nullptr, nullptr,
-                                                SW_SHOWNORMAL)) <= 32) {
-        showMessage(kOpenPhraseFolderTitle, "The phrase files are in " + opening.folder);
-    }
-}
-
-void MainWindow::saveToFile() {
-    const std::string message =
-        session_.saveArticle(articleBytes(utf8(article_.wideText()), encoding_));
-    if (!message.empty()) {
-        showMessage(kSaveToFileTitle, displayText(message));
-    }
-}
-
-void MainWindow::showAbout() {
-    if (!about_ || about_->hwnd() == nullptr) {
-        about_ = std::make_unique<AboutWindow>();
-    }
-    about_->bringForward();
-}
-
-void MainWindow::showInstructions() {
-    if (!instructions_ || instructions_->hwnd() == nullptr) {
-        instructions_ = std::make_unique<InstructionsWindow>();
-    }
-    instructions_->bringForward();
-}
-
-void MainWindow::showMessage(std::string_view title, std::string_view text) const {
-    MessageBoxW(hwnd(), wide(text).c_str(), wide(title).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace quillbat::win32

@@ -10,26 +10,23 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "desktop/article_text.h"
-#include "desktop/desktop_menu.h"
+#include "desktop/desktop_controller.h"
+#include "desktop/desktop_view.h"
 #include "desktop/window_design.h"
 #include "win32/control.h"
 #include "win32/window.h"
 
 // The main window (frmMain): menu, scoreboard, article box and the panel with the Copy To
-// Clipboard and Save To File buttons.
-namespace quillbat {
-class DesktopSession;
-}
-
+// Clipboard and Save To File buttons. It shows what its controller tells it and hands it every
+// menu command, button and dropped file.
 namespace quillbat::win32 {
 
 class AboutWindow;
 class InstructionsWindow;
 
-class MainWindow final : public Window {
+class MainWindow final : public Window, public DesktopView {
   public:
     // A window over session (which must outlive it), made hidden and laid out for the screen.
     // A .box file dropped on it is loaded.
@@ -40,6 +37,22 @@ class MainWindow final : public Window {
     // Boxscore does once a file is chosen.
     void show(const std::optional<std::string>& boxscore);
 
+    // The view, in the windows, dialogs and clipboard of Windows.
+    std::optional<std::string> chooseBoxscore(const BoxscoreFilter& filter,
+                                              const std::string& startFolder) override;
+    std::optional<std::string> askText(std::string_view title, std::string_view prompt,
+                                       const std::string& preset) override;
+    void showMessage(std::string_view title, const std::string& text, MessageKind kind) override;
+    void showGame(const LoadedGame& game) override;
+    void clearArticle() override;
+    std::string articleText() override;
+    bool putOnClipboard(const std::string& text, const std::optional<std::string>& html) override;
+    bool openFolder(const std::string& folder) override;
+    void showWindow(quillbat::SmallWindow window) override;
+    void setCommandEnabled(MenuCommand command, bool enabled) override;
+    void setCommandChecked(MenuCommand command, bool checked) override;
+    void closeMainWindow() override;
+
   protected:
     std::optional<LRESULT> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -47,25 +60,8 @@ class MainWindow final : public Window {
     void buildMenu(HMENU menu, std::span<const MenuItem> items);
     void buildPanel();
     void layOut();
-    // The handler of each menu command; a checkable command's check mark is switched first.
-    void run(MenuCommand command);
-    void toggleCheckMark(MenuCommand command);
-
-    // The menu commands and buttons, each one call into the core.
-    void loadBoxscore();
-    void loadFile(const std::string& path);
-    void chooseDefaultTeam();
-    void copyToClipboard();
-    void copyAs(ArticleFormat format);
-    void switchNewspaperNames();
-    void openPhraseFolder();
-    void saveToFile();
-    void showAbout();
-    void showInstructions();
     void loadDropped(HDROP drop);
-    void showMessage(std::string_view title, std::string_view text) const;
 
-    DesktopSession& session_;
     Frame scoreboard_;
     std::array<Label, std::size(kScoreboardLabels)> labels_;
     EditBox article_;
@@ -74,11 +70,10 @@ class MainWindow final : public Window {
     Label panelText_;
     Button copy_;
     Button save_;
-    std::vector<MenuCommand> checkableCommands_;
-    std::vector<MenuCommand> commandsNeedingGame_;
     std::optional<std::string> loadWhenShown_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<InstructionsWindow> instructions_;
+    std::optional<DesktopController> controller_;
 };
 
 }  // namespace quillbat::win32

@@ -1,6 +1,7 @@
 // The check of the Windows desktop program, run under Wine: starts quillbat.exe as a user
-// would and drives its windows through window messages only, comparing what they show with
-// the game record and with what quillbat-cli.exe wrote for the same boxscore.
+// would and drives its windows through window messages only, every command chosen in its menu
+// with the keyboard, comparing what they show with the game record and with what
+// quillbat-cli.exe wrote for the same boxscore.
 //   quillbat_desktop_check PROGRAMS EXPECTED WORK BOXSCORE...
 // PROGRAMS holds quillbat.exe and the phrase files. EXPECTED holds, for each NAME.box, the
 // output of quillbat-cli.exe --seed 7 NAME.box as NAME.article, the file its --save wrote as
@@ -11,12 +12,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <span>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -26,10 +29,10 @@
 #include "core/boxscore_file.h"
 #include "core/load_game.h"
 #include "core/text_encoding.h"
-#include "desktop/default_team.h"
 #include "desktop/desktop_arguments.h"
 #include "desktop/desktop_menu.h"
 #include "desktop/window_design.h"
+#include "system/env.h"
 #include "system/file_system.h"
 #include "win32/control_ids.h"
 #include "win32/wide_text.h"
@@ -256,6 +259,8 @@ class Program {
         }
     }
 
+    DWORD id() const { return process_.dwProcessId; }
+
     HWND waitForWindow(std::wstring_view windowClass, std::string_view title) const {
         return win32::waitForWindow(process_.dwProcessId, windowClass, title);
     }
@@ -315,14 +320,53 @@ HWND panelButton(HWND main, int id) {
     return GetDlgItem(GetDlgItem(main, kPanelId), id);
 }
 
-void chooseMenu(HWND main, MenuCommand command) {
-    PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(command), 0);
+// The access key of a menu item's text: the letter after "&", in lower case.
+wchar_t accessKey(std::string_view text) {
+    return static_cast<wchar_t>(std::tolower(static_cast<unsigned char>(text[text.find('&') + 1])));
 }
 
-// Chooses a command that opens no window, and waits until the program has handled it.
-void runCommand(HWND main, MenuCommand command) {
-    SendMessageTimeoutW(main, WM_COMMAND, static_cast<WPARAM>(command), 0, SMTO_NORMAL, kPatience,
-                        nullptr);
+// The keys that choose command by the menu table: the access key of its item on the menu bar
+// and, for an item of a menu, its own.
+std::wstring menuKeys(MenuCommand command) {
+    for (const MenuItem& item : kMenuBar) {
+        if (const auto* menu = std::get_if<std::span<const MenuItem>>(&item.action)) {
+            for (const MenuItem& inner : *menu) {
+                if (std::get<MenuCommand>(inner.action) == command) {
+                    return {accessKey(item.text), accessKey(inner.text)};
+                }
+            }
+        } else if (std::get<MenuCommand>(item.action) == command) {
+            return {accessKey(item.text)};
+        }
+    }
+    return {};
+}
+
+// Chooses command in the program's own menu as a user does with the keyboard: Alt and the
+// access key of its menu, then the access key of the item. Wine keeps a menu's items in the
+// program that made it, out of another program's reach, so the driver cannot read the
+// identifiers there; going through the menu instead, a row missing from it is never chosen, and
+// what the check expects of the command does not happen.
+void chooseMenu(const Program& program, HWND main, MenuCommand command) {
+    const std::wstring keys = menuKeys(command);
+    check(!keys.empty(), "a command of the menu table", std::to_string(static_cast<int>(command)));
+    if (keys.empty()) {
+        return;
+    }
+    PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, keys[0]);
+    if (keys.size() > 1) {
+        program.waitForWindow(kPopupMenuClass, "");
+        PostMessageW(main, WM_CHAR, keys[1], 0);
+    }
+}
+
+// Waits until actual() gives expected, for at most kPatience (a command chosen in the menu runs
+// when the program gets to it), then compares them.
+void expectSoon(const std::string& what, const std::string& expected,
+                const std::function<std::string()>& actual) {
+    std::string seen;
+    waitUntil([&] { return (seen = actual()) == expected; });
+    expectEqual(what, expected, seen);
 }
 
 // Waits until the main window shows an article; tells whether it does.
@@ -389,14 +433,14 @@ std::string lookAtMenu(const Program& program, HWND main, wchar_t key, std::size
 }
 
 void checkExit(const Program& program, HWND main, const std::string& name) {
-    chooseMenu(main, MenuCommand::Exit);
+    chooseMenu(program, main, MenuCommand::Exit);
     const std::optional<DWORD> code = program.exitCode();
     check(code == 0u, name + ": Exit ends the program with status 0");
 }
 
 void checkSmallWindow(const Program& program, HWND main, MenuCommand command,
                       std::string_view title, const std::string& name) {
-    chooseMenu(main, command);
+    chooseMenu(program, main, command);
     HWND window = program.waitForWindow(kProgramWindowClass, title);
     press(GetDlgItem(window, IDOK));
     check(window != nullptr && waitUntil([window] { return !IsWindow(window); }),
@@ -406,8 +450,8 @@ void checkSmallWindow(const Program& program, HWND main, MenuCommand command,
 // Copy As of a loaded game: each rendering is what quillbat-cli --format prints (on the
 // clipboard with CR LF), HTML also as "HTML Format"; then, after an edit typed into the article
 // box, Plain Text is the box's text and BBCode renders it.
-void checkCopyAs(HWND main, const fs::path& expected, const std::string& name,
-                 const std::string& shown, const Clipboard& clipboard) {
+void checkCopyAs(const Program& program, HWND main, const fs::path& expected,
+                 const std::string& name, const std::string& shown, const Clipboard& clipboard) {
     const auto printed = [&](const std::string& format) {
         return displayText(readFile(expected / (name + "." + format)));
     };
@@ -415,22 +459,23 @@ void checkCopyAs(HWND main, const fs::path& expected, const std::string& name,
         {MenuCommand::CopyAsBbcode, "bbcode"},
         {MenuCommand::CopyAsMarkdown, "markdown"},
         {MenuCommand::CopyAsHtml, "html"}};
+    const auto onClipboard = [&clipboard] { return clipboard.text(); };
     for (const auto& [command, format] : kRenderings) {
-        runCommand(main, command);
-        expectEqual(name + ": Copy As " + format, withCrLf(printed(format)), clipboard.text());
+        chooseMenu(program, main, command);
+        expectSoon(name + ": Copy As " + format, withCrLf(printed(format)), onClipboard);
     }
     static const UINT kHtmlFormat = RegisterClipboardFormatW(L"HTML Format");
     expectEqual(name + ": Copy As HTML as HTML Format", printed("html"),
                 htmlFragment(clipboard.data(kHtmlFormat)));
     const std::string typed = "The crowd went home happy. ";
     typeText(GetDlgItem(main, kArticleId), typed + shown);
-    runCommand(main, MenuCommand::CopyAsText);
-    expectEqual(name + ": Copy As Plain Text", withCrLf(typed + shown), clipboard.text());
-    runCommand(main, MenuCommand::CopyAsBbcode);
+    chooseMenu(program, main, MenuCommand::CopyAsText);
+    expectSoon(name + ": Copy As Plain Text", withCrLf(typed + shown), onClipboard);
+    chooseMenu(program, main, MenuCommand::CopyAsBbcode);
     std::string edited = printed("bbcode");
     // The article is the rendering's last line.
     edited.insert(edited.size() < 2 ? 0 : edited.rfind('\n', edited.size() - 2) + 1, typed);
-    expectEqual(name + ": Copy As keeps the edit", withCrLf(edited), clipboard.text());
+    expectSoon(name + ": Copy As keeps the edit", withCrLf(edited), onClipboard);
 }
 
 // A boxscore loaded from the command line: the scoreboard, the article box, the clipboard,
@@ -449,7 +494,8 @@ void checkGame(const fs::path& programs, const fs::path& expected, const fs::pat
         return;
     }
 
-    const ScoreboardValues values = scoreboardValues(readBoxscoreFile(pathToUtf8(copy)).record);
+    const ScoreboardValues values =
+        scoreboardValues(readBoxscoreFile(systemEnv(), pathToUtf8(copy)).record);
     expectEqual(name + ": scoreboard", expectedScoreboard(values), shownScoreboard(main));
     const std::string shown = shownArticle(expected / (name + ".article"));
     expectEqual(name + ": article box", shown, textOf(GetDlgItem(main, kArticleId)));
@@ -460,7 +506,7 @@ void checkGame(const fs::path& programs, const fs::path& expected, const fs::pat
     press(panelButton(main, kSaveButtonId));
     expectEqual(name + ": Save To File", readFile(expected / (name + ".txt")),
                 readFile(folder / (name + ".txt")));
-    checkCopyAs(main, expected, name, shown, clipboard);
+    checkCopyAs(program, main, expected, name, shown, clipboard);
     checkSmallWindow(program, main, MenuCommand::About, kAboutTitle, name);
     checkSmallWindow(program, main, MenuCommand::Instructions, kInstructionsTitle, name);
     checkExit(program, main, name);
@@ -478,7 +524,7 @@ void checkRefusal(const fs::path& programs, const fs::path& work, const std::str
     writeFile(boxscore, content);
     std::string refusal = "<not refused>";
     try {
-        readBoxscoreFile(pathToUtf8(boxscore));
+        readBoxscoreFile(systemEnv(), pathToUtf8(boxscore));
     } catch (const InputError& error) {
         refusal = displayText(error.what());
     }
@@ -500,7 +546,7 @@ void checkRefusal(const fs::path& programs, const fs::path& work, const std::str
 // Load Boxscore with the file's full name typed into the Open dialog; tells whether the article
 // shows.
 bool loadThroughOpenDialog(const Program& program, HWND main, const fs::path& boxscore) {
-    chooseMenu(main, MenuCommand::LoadBoxscore);
+    chooseMenu(program, main, MenuCommand::LoadBoxscore);
     HWND open = program.waitForWindow(kMessageBoxClass, "Open");
     typeText(GetDlgItem(open, kFileNameId), pathToUtf8(boxscore));
     press(GetDlgItem(open, IDOK));
@@ -524,10 +570,11 @@ void checkNewspaperNames(const fs::path& programs, const fs::path& expected, con
         Program program(folder, {L"--seed", L"7"});
         HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
         expectEqual("before a load: Copy As", "----", lookAtMenu(program, main, L'a', 4));
-        expectEqual("before a load: Options", "o", lookAtMenu(program, main, L'o', 1));
-        runCommand(main, MenuCommand::NewspaperNames);
-        expectEqual("Newspaper Names: names.dat", "newspaper\r\n", readFile(folder / "names.dat"));
-        expectEqual("Newspaper Names chosen: Options", "v", lookAtMenu(program, main, L'o', 1));
+        expectEqual("before a load: Options", "oo", lookAtMenu(program, main, L'o', 2));
+        chooseMenu(program, main, MenuCommand::NewspaperNames);
+        expectSoon("Newspaper Names: names.dat", "newspaper\r\n",
+                   [&folder] { return readFile(folder / "names.dat"); });
+        expectEqual("Newspaper Names chosen: Options", "vo", lookAtMenu(program, main, L'o', 2));
         check(loadThroughOpenDialog(program, main, copy), name + ": loaded in the Open dialog");
         expectEqual(name + ": the next load has newspaper names", newspaper,
                     textOf(GetDlgItem(main, kArticleId)));
@@ -537,7 +584,7 @@ void checkNewspaperNames(const fs::path& programs, const fs::path& expected, con
     Program again(folder, {L"--seed", L"7", copy.wstring()});
     HWND main = again.waitForWindow(kProgramWindowClass, kMainWindowTitle);
     waitForArticle(main);
-    expectEqual("a new start: Options", "v", lookAtMenu(again, main, L'o', 1));
+    expectEqual("a new start: Options", "vo", lookAtMenu(again, main, L'o', 2));
     expectEqual(name + ": newspaper names after a new start", newspaper,
                 textOf(GetDlgItem(main, kArticleId)));
     checkExit(again, main, "Newspaper Names after a new start");
@@ -549,7 +596,7 @@ void checkDialogsAndLastWindow(const fs::path& programs, const fs::path& work) {
     const fs::path folder = programFolder(programs, work, "dialogs");
     Program program(folder, {});
     HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
-    chooseMenu(main, MenuCommand::DefaultTeam);
+    chooseMenu(program, main, MenuCommand::DefaultTeam);
     HWND input = program.waitForWindow(kProgramWindowClass, kDefaultTeamTitle);
     expectEqual("Default Team: preset", "-1", textOf(GetDlgItem(input, kInputTextId)));
     typeText(GetDlgItem(input, kInputTextId), "5");
@@ -557,20 +604,62 @@ void checkDialogsAndLastWindow(const fs::path& programs, const fs::path& work) {
     check(waitUntil([&folder] { return readFile(folder / "team.dat") == "5\r\n"; }),
           "Default Team: team.dat holds the number typed");
 
-    chooseMenu(main, MenuCommand::LoadBoxscore);
+    chooseMenu(program, main, MenuCommand::LoadBoxscore);
     HWND open = program.waitForWindow(kMessageBoxClass, "Open");
     // The dialog's list of file types is its control cmb1.
     expectEqual("Open dialog: filter of the default team", "Boxscores (*050.box *051.box *052.box)",
                 textOf(GetDlgItem(open, 0x470)));
     press(GetDlgItem(open, IDCANCEL));
 
-    chooseMenu(main, MenuCommand::About);
+    chooseMenu(program, main, MenuCommand::About);
     HWND about = program.waitForWindow(kProgramWindowClass, kAboutTitle);
-    chooseMenu(main, MenuCommand::Exit);
+    chooseMenu(program, main, MenuCommand::Exit);
     check(waitUntil([main] { return !IsWindow(main); }) && IsWindow(about),
           "Exit closes the main window, About stays open");
     press(GetDlgItem(about, IDOK));
     check(program.exitCode() == 0u, "closing the last window ends the program");
+}
+
+// A visible top-level window with the title given, of a program other than the one under check
+// and the driver, once it shows.
+HWND waitForOtherProgramsWindow(DWORD checked, std::string_view title) {
+    struct Search {
+        DWORD checked;
+        std::string_view title;
+        HWND found = nullptr;
+    } search{checked, title};
+    waitUntil([&search] {
+        EnumWindows(
+            [](HWND window, LPARAM parameter) -> BOOL {
+                auto& wanted = *reinterpret_cast<Search*>(parameter);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner != wanted.checked && owner != GetCurrentProcessId() &&
+                    IsWindowVisible(window) && textOf(window) == wanted.title) {
+                    wanted.found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    return search.found;
+}
+
+// Options > Open Phrase Folder of a copy that keeps its files beside itself: the file manager
+// shows the program's own folder, the phrase files there being the ones it writes from.
+void checkOpenPhraseFolder(const fs::path& programs, const fs::path& work) {
+    const fs::path folder = programFolder(programs, work, "phrase-folder");
+    Program program(folder, {});
+    HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
+    chooseMenu(program, main, MenuCommand::OpenPhraseFolder);
+    HWND shown = waitForOtherProgramsWindow(program.id(), folder.filename().string());
+    check(shown != nullptr, "Open Phrase Folder shows the phrase folder in the file manager");
+    if (shown != nullptr) {
+        PostMessageW(shown, WM_CLOSE, 0, 0);
+    }
+    checkExit(program, main, "Open Phrase Folder");
 }
 
 // Arguments the program cannot use: one message box, exit status 2.
@@ -606,6 +695,7 @@ int main(int argc, char* argv[]) {
     checkRefusal(programs, work, "empty", "", clipboard);
     checkRefusal(programs, work, "not-a-boxscore", "not a boxscore\r\n", clipboard);
     checkDialogsAndLastWindow(programs, work);
+    checkOpenPhraseFolder(programs, work);
     checkBadArguments(programs, work);
     std::printf("Desktop: %d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
