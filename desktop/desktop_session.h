@@ -16,9 +16,8 @@
 #include "system/env.h"
 #include "system/file_locations.h"
 
-// What a desktop program keeps between its commands, and the commands themselves, knowing no
-// window: each menu command and button of a front end is one call here, and the front end shows
-// what the call returns in its own way.
+// What a desktop program keeps between its commands, and what the commands change, knowing no
+// window: the controller (desktop_controller.h) asks it and tells the view what to show.
 namespace quillbat {
 
 class DesktopSession {
