@@ -10,15 +10,11 @@
 
 #include "article/phrase_catalog.h"
 #include "core/text_encoding.h"
+#include "tests/desktop/desktop_fixture.h"
 #include "tests/desktop/fake_view.h"
-#include "tests/support/memory_env.h"
-#include "tests/support/test_games.h"
 
 namespace quillbat {
 namespace {
-
-namespace fs = std::filesystem;
-using Files = std::map<fs::path, std::string>;
 
 // Every command: -Wswitch, an error in CI, names one this switch leaves out.
 bool isCommand(MenuCommand command) {
@@ -63,19 +59,11 @@ TEST(MenuTree, HoldsEveryCommandOnceAndOpenPhraseFolderUnderOptions) {
     EXPECT_EQ(options, (std::set<std::string_view>{"&Newspaper Names", "Open &Phrase Folder"}));
 }
 
-// A settings folder, the phrase files that came with the program and the user's phrase folder,
-// and a league folder holding the worked example as gm05.box.
-class DesktopControllerTest : public testing::Test {
+// The controller over the session and a view in memory.
+class DesktopControllerTest : public DesktopFixture {
   protected:
-    DesktopControllerTest() {
-        env.copyFromDisk(kTestPhrases, shipped);
-        env.files[league / "gm05.box"] = systemEnv().readFile(kWorkedExample, kWorkedExample);
-        view.clipboard = "before";
-    }
-    DesktopController& start() {
-        session_.emplace(FileLocations{settings, shipped, userPhrases, shipped, "c:\\"}, env, 7);
-        return controller_.emplace(*session_, view);
-    }
+    DesktopControllerTest() { view.clipboard = "before"; }
+    DesktopController& start() { return controller_.emplace(startSession(), view); }
     // Loads the game, then starts the view's notes afresh and edits the article.
     void loadTheGame() {
         controller_->loadFile(game);
@@ -92,26 +80,8 @@ class DesktopControllerTest : public testing::Test {
                (view.enabled.at(MenuCommand::CopyAsHtml) ? ", Copy As on" : ", Copy As off") +
                (view.checked.at(MenuCommand::NewspaperNames) ? ", names checked" : "");
     }
-    // The files whose bytes are not those they had in before.
-    Files changedSince(const Files& before) const {
-        Files changed;
-        for (const auto& [path, bytes] : env.files) {
-            auto old = before.find(path);
-            if (old == before.end() || old->second != bytes) {
-                changed[path] = bytes;
-            }
-        }
-        return changed;
-    }
 
-    const fs::path settings = kMemoryFolder / "settings";
-    const fs::path shipped = kMemoryFolder / "program";
-    const fs::path userPhrases = kMemoryFolder / "config" / "phrases";
-    const fs::path league = kMemoryFolder / "league";
-    const std::string game = pathToUtf8(league / "gm05.box");
-    MemoryEnv env;
     FakeView view;
-    std::optional<DesktopSession> session_;
     std::optional<DesktopController> controller_;
 };
 
@@ -138,129 +108,50 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
         phraseFiles[userPhrases / entry.fileName] = env.files[shipped / entry.fileName];
     }
     const std::string edited = "An edited article of the game.";
+    const std::string loaded = displayText(article(7));
+    const std::string untouched = "before ... before, Copy As off";
+    const std::string ask = "ask Default Team Number: Select a tea... [-1]";
+    using enum MenuCommand;
+    // clang-format off
     const RowCase cases[] = {
-        {"Default Team 12",
-         MenuCommand::DefaultTeam,
-         false,
-         [this] { view.typed = "12"; },
-         {"ask Default Team Number: Select a tea... [-1]"},
-         {{settings / "team.dat", "12\r\n"}, {settings / "path.dat", "\"c:\\\"\r\n"}},
-         "before ... before, Copy As off"},
-        {"Default Team 32768",
-         MenuCommand::DefaultTeam,
-         false,
-         [this] { view.typed = "32768"; },
-         {"ask Default Team Number: Select a tea... [-1]",
-          "warning Default Team Number: The default team must be a team ID from 0 to 32767, or "
-          "-1 for all boxscores; it stays -1."},
-         noFolderYet,
-         "before ... before, Copy As off"},
-        {"Load Boxscore",
-         MenuCommand::LoadBoxscore,
-         false,
-         [this] { view.chosenFile = game; },
-         {"clear", "choose Boxscores (*.box) in c:\\", "game Riverton 3, Harbor City 5",
-          "clipboard"},
-         {{settings / "team.dat", "-1\r\n"},
-          {settings / "path.dat", "\"" + leagueFolder + "\"\r\n"}},
-         displayText(testArticle(kWorkedExample, 7)) + " ... " +
-             displayText(testArticle(kWorkedExample, 7)) + ", Copy As on"},
-        {"Load Boxscore cancelled",
-         MenuCommand::LoadBoxscore,
-         false,
-         none,
-         {"clear", "choose Boxscores (*.box) in c:\\"},
-         {},
-         "before ... before, Copy As off"},
-        {"About",
-         MenuCommand::About,
-         false,
-         none,
-         {"window About"},
-         {},
-         "before ... before, Copy As off"},
-        {"Instructions",
-         MenuCommand::Instructions,
-         false,
-         none,
-         {"window Instructions"},
-         {},
-         "before ... before, Copy As off"},
-        {"Exit", MenuCommand::Exit, true, none, {"close"}, {}, "before ... before, Copy As on"},
-        {"Copy As before a game",
-         MenuCommand::CopyAsText,
-         false,
-         none,
-         {},
-         {},
-         "before ... before, Copy As off"},
-        {"Copy As Plain Text",
-         MenuCommand::CopyAsText,
-         true,
-         none,
-         {"clipboard"},
-         {},
+        {"Default Team 12", DefaultTeam, false, [this] { view.typed = "12"; }, {ask},
+         {{settings / "team.dat", "12\r\n"}, {settings / "path.dat", "\"c:\\\"\r\n"}}, untouched},
+        {"Default Team 32768", DefaultTeam, false, [this] { view.typed = "32768"; },
+         {ask, "warning Default Team Number: The default team must be a team ID from 0 to 32767, "
+               "or -1 for all boxscores; it stays -1."}, noFolderYet, untouched},
+        {"Load Boxscore", LoadBoxscore, false, [this] { view.chosenFile = game; },
+         {"clear", "choose Boxscores (*.box) in c:\\", "game Riverton 3, Harbor City 5", "clipboard"},
+         {{settings / "team.dat", "-1\r\n"}, {settings / "path.dat", "\"" + leagueFolder + "\"\r\n"}},
+         loaded + " ... " + loaded + ", Copy As on"},
+        {"Load Boxscore cancelled", LoadBoxscore, false, none,
+         {"clear", "choose Boxscores (*.box) in c:\\"}, {}, untouched},
+        {"About", About, false, none, {"window About"}, {}, untouched},
+        {"Instructions", Instructions, false, none, {"window Instructions"}, {}, untouched},
+        {"Exit", Exit, true, none, {"close"}, {}, "before ... before, Copy As on"},
+        {"Copy As before a game", CopyAsText, false, none, {}, {}, untouched},
+        {"Copy As Plain Text", CopyAsText, true, none, {"clipboard"}, {},
          edited + " ... " + edited + ", Copy As on"},
-        {"Copy As BBCode",
-         MenuCommand::CopyAsBbcode,
-         true,
-         none,
-         {"clipboard"},
-         {},
+        {"Copy As BBCode", CopyAsBbcode, true, none, {"clipboard"}, {},
          "[b]Harbor City 5, Riverton 3[/b] ... " + edited + "\n, Copy As on"},
-        {"Copy As HTML",
-         MenuCommand::CopyAsHtml,
-         true,
-         none,
-         {"clipboard with HTML"},
-         {},
+        {"Copy As HTML", CopyAsHtml, true, none, {"clipboard with HTML"}, {},
          "<article class=\"quillbat-game\"> ... </article>\n (HTML), Copy As on"},
-        {"Copy As Markdown, the clipboard in use",
-         MenuCommand::CopyAsMarkdown,
-         true,
+        {"Copy As Markdown, the clipboard in use", CopyAsMarkdown, true,
          [this] { view.clipboardBusy = true; },
-         {"clipboard",
-          "warning Copy As: The clipboard is in use by another program. Please try again."},
-         {},
-         "before ... before, Copy As on"},
-        {"Newspaper Names",
-         MenuCommand::NewspaperNames,
-         false,
-         none,
-         {},
-         {{settings / "names.dat", "newspaper\r\n"}},
-         "before ... before, Copy As off, names checked"},
-        {"Newspaper Names, names.dat not written",
-         MenuCommand::NewspaperNames,
-         false,
-         failWrites,
+         {"clipboard", "warning Copy As: The clipboard is in use by another program. Please try again."},
+         {}, "before ... before, Copy As on"},
+        {"Newspaper Names", NewspaperNames, false, none, {},
+         {{settings / "names.dat", "newspaper\r\n"}}, untouched + ", names checked"},
+        {"Newspaper Names, names.dat not written", NewspaperNames, false, failWrites,
          {"warning Newspaper Names: cannot write " + pathToUtf8(settings / "names.dat") + noSpace +
-          ". The name style holds until the program ends."},
-         {},
-         "before ... before, Copy As off, names checked"},
-        {"Open Phrase Folder",
-         MenuCommand::OpenPhraseFolder,
-         false,
-         none,
-         {"open " + folder},
-         phraseFiles,
-         "before ... before, Copy As off"},
-        {"Open Phrase Folder, no file manager",
-         MenuCommand::OpenPhraseFolder,
-         false,
+          ". The name style holds until the program ends."}, {}, untouched + ", names checked"},
+        {"Open Phrase Folder", OpenPhraseFolder, false, none, {"open " + folder}, phraseFiles,
+         untouched},
+        {"Open Phrase Folder, no file manager", OpenPhraseFolder, false,
          [this] { view.folderOpens = false; },
          {"open " + folder, "information Open Phrase Folder: The phrase files are in " + folder},
-         phraseFiles,
-         "before ... before, Copy As off"},
-        {"Open Phrase Folder, a file not copied",
-         MenuCommand::OpenPhraseFolder,
-         false,
-         failWrites,
-         {"warning Open Phrase Folder: cannot write " +
-          pathToUtf8(userPhrases / phraseCatalog().front().fileName) + noSpace},
-         {},
-         "before ... before, Copy As off"},
+         phraseFiles, untouched},
     };
+    // clang-format on
     std::set<MenuCommand> covered;
     for (const RowCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,11 +1,10 @@
-// Tables of inputs and outputs for the exact rules of the desktop programs: the Open dialog's
-// filter, the desktop command line, the main window's layout and where System Info is found.
+// Tables of inputs and outputs for the exact rules of the desktop programs: the desktop command
+// line, the main window's layout and where System Info is found.
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "desktop/boxscore_filter.h"
 #include "desktop/desktop_arguments.h"
 #include "desktop/system_info.h"
 #include "desktop/window_layout.h"
@@ -13,21 +12,7 @@
 namespace quillbat {
 namespace {
 
-TEST(BoxscoreFilterTest, HomeBoxscoresOfTheTeamWithAtLeastTwoDigits) {
-    const std::pair<std::int16_t, std::vector<std::string>> cases[] = {
-        {-1, {"*.box"}},
-        {0, {"*000.box", "*001.box", "*002.box"}},
-        {5, {"*050.box", "*051.box", "*052.box"}},
-        {12, {"*120.box", "*121.box", "*122.box"}},
-        {123, {"*1230.box", "*1231.box", "*1232.box"}},
-        {-5, {"*-050.box", "*-051.box", "*-052.box"}},
-    };
-    for (const auto& [team, patterns] : cases) {
-        EXPECT_EQ(boxscoreFilter(team), (BoxscoreFilter{"Boxscores (*.box)", patterns})) << team;
-    }
-}
-
-TEST(DesktopArgumentsTest, SeedAndOneBoxscore) {
+TEST(DesktopArgumentsTest, SeedOneBoxscoreAndVersionByItsExactOption) {
     using Parsed = std::variant<DesktopArguments, DesktopUsageError>;
     const auto usage = [](const std::string& why) {
         return Parsed{
@@ -50,6 +35,11 @@ TEST(DesktopArgumentsTest, SeedAndOneBoxscore) {
         {{"a.box", "b.box"}, usage("one boxscore at a time, not also \"b.box\"")},
         {{"--", "--seed"}, DesktopArguments{std::nullopt, "--seed"}},
         {{"a.box", "--", "b.box"}, usage("one boxscore at a time, not also \"b.box\"")},
+        {{"--version"}, DesktopArguments{std::nullopt, std::nullopt, true}},
+        {{"--seed", "5", "--version", "gm05.box"}, DesktopArguments{5, "gm05.box", true}},
+        {{"--", "--version"}, DesktopArguments{std::nullopt, "--version"}},
+        {{"--versions"}, usage("unknown option \"--versions\"")},
+        {{"--version=1"}, usage("unknown option \"--version=1\"")},
     };
     for (const auto& [arguments, parsed] : cases) {
         EXPECT_EQ(parseDesktopArguments(arguments), parsed) << testing::PrintToString(arguments);

@@ -63,14 +63,5 @@ TEST_F(InstalledSession, PhraseFolderIsFilledOnceAndTheUsersEditsAreUsed) {
     EXPECT_THAT(session.load(pathToUtf8(game_)).game->article, StartsWith("Our words"));
 }
 
-TEST_F(InstalledSession, UnwritableConfigurationFolderIsReportedAndTheSettingHolds) {
-    env_.failWrites = true;
-    DesktopSession session(locations_, env_, 7);
-    EXPECT_THAT(session.setDefaultTeam("12"), StartsWith("cannot write "));
-    EXPECT_EQ(session.defaultTeamPreset(), "12");
-    EXPECT_THAT(session.openPhraseFolder().message, StartsWith("cannot write "));
-    EXPECT_TRUE(session.load(pathToUtf8(game_)).complete);
-}
-
 }  // namespace
 }  // namespace quillbat

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <map>
 #include <memory>
-#include <set>
 #include <sstream>
 #include <string>
 
@@ -46,8 +45,8 @@ class MemoryEnv final : public Env {
         }
         files[path] = bytes;
     }
-    // Files in memory need no folder: the folders asked for are only noted.
-    void createFolder(const std::filesystem::path& folder) override { folders.insert(folder); }
+    // Files in memory need no folder.
+    void createFolder(const std::filesystem::path&) override {}
 
     // The files of a folder on the disk, the test's own data, copied under folder.
     void copyFromDisk(const std::filesystem::path& diskFolder,
@@ -63,7 +62,6 @@ class MemoryEnv final : public Env {
     std::filesystem::file_time_type clock{};
     std::map<std::filesystem::path, std::filesystem::file_time_type> modified;
     std::map<std::filesystem::path, std::string> files;
-    std::set<std::filesystem::path> folders;
     bool failWrites = false;
 };
 

@@ -155,33 +155,32 @@ void typeText(HWND field, const std::string& text) {
                         SMTO_NORMAL, kPatience, nullptr);
 }
 
-// The visible top-level window of a process with the class and title given, once it shows.
-HWND waitForWindow(DWORD process, std::wstring_view windowClass, std::string_view title) {
-    struct Search {
-        DWORD process;
-        std::wstring_view windowClass;
-        std::string_view title;
-        HWND found = nullptr;
-    } search{process, windowClass, title};
-    waitUntil([&search] {
+// The visible top-level window with the title given whose program ownerFits, of the class given
+// (any for an empty one), once it shows.
+HWND waitForWindow(const std::function<bool(DWORD)>& ownerFits, std::wstring_view windowClass,
+                   std::string_view title) {
+    HWND found = nullptr;
+    const auto look = [&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (ownerFits(owner) && IsWindowVisible(window) &&
+            (windowClass.empty() || windowClass == name) && textOf(window) == title) {
+            found = window;
+        }
+        return found == nullptr;
+    };
+    using Look = decltype(look);
+    waitUntil([&] {
         EnumWindows(
             [](HWND window, LPARAM parameter) -> BOOL {
-                auto& wanted = *reinterpret_cast<Search*>(parameter);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                wchar_t name[64] = {};
-                GetClassNameW(window, name, 64);
-                if (owner == wanted.process && IsWindowVisible(window) &&
-                    wanted.windowClass == name && textOf(window) == wanted.title) {
-                    wanted.found = window;
-                    return FALSE;
-                }
-                return TRUE;
+                return (*reinterpret_cast<const Look*>(parameter))(window) ? TRUE : FALSE;
             },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+            reinterpret_cast<LPARAM>(&look));
+        return found != nullptr;
     });
-    return search.found;
+    return found;
 }
 
 // The clipboard's Unicode text, read and written through a window of the driver's own.
@@ -262,7 +261,9 @@ class Program {
     DWORD id() const { return process_.dwProcessId; }
 
     HWND waitForWindow(std::wstring_view windowClass, std::string_view title) const {
-        return win32::waitForWindow(process_.dwProcessId, windowClass, title);
+        const DWORD process = process_.dwProcessId;
+        return win32::waitForWindow([process](DWORD owner) { return owner == process; },
+                                    windowClass, title);
     }
 
     // Waits for the program to end; its exit code, or nothing when it did not end.
@@ -620,33 +621,6 @@ void checkDialogsAndLastWindow(const fs::path& programs, const fs::path& work) {
     check(program.exitCode() == 0u, "closing the last window ends the program");
 }
 
-// A visible top-level window with the title given, of a program other than the one under check
-// and the driver, once it shows.
-HWND waitForOtherProgramsWindow(DWORD checked, std::string_view title) {
-    struct Search {
-        DWORD checked;
-        std::string_view title;
-        HWND found = nullptr;
-    } search{checked, title};
-    waitUntil([&search] {
-        EnumWindows(
-            [](HWND window, LPARAM parameter) -> BOOL {
-                auto& wanted = *reinterpret_cast<Search*>(parameter);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner != wanted.checked && owner != GetCurrentProcessId() &&
-                    IsWindowVisible(window) && textOf(window) == wanted.title) {
-                    wanted.found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
-    return search.found;
-}
-
 // Options > Open Phrase Folder of a copy that keeps its files beside itself: the file manager
 // shows the program's own folder, the phrase files there being the ones it writes from.
 void checkOpenPhraseFolder(const fs::path& programs, const fs::path& work) {
@@ -654,7 +628,11 @@ void checkOpenPhraseFolder(const fs::path& programs, const fs::path& work) {
     Program program(folder, {});
     HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
     chooseMenu(program, main, MenuCommand::OpenPhraseFolder);
-    HWND shown = waitForOtherProgramsWindow(program.id(), folder.filename().string());
+    // The file manager is a program of its own.
+    const DWORD checked = program.id();
+    HWND shown = waitForWindow(
+        [checked](DWORD owner) { return owner != checked && owner != GetCurrentProcessId(); }, {},
+        folder.filename().string());
     check(shown != nullptr, "Open Phrase Folder shows the phrase folder in the file manager");
     if (shown != nullptr) {
         PostMessageW(shown, WM_CLOSE, 0, 0);
