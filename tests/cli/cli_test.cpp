@@ -119,13 +119,13 @@ TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {
 // Each article is saved beside its boxscore; a failed save is reported after the article was
 // printed, and the batch goes on.
 TEST(RunCliTest, SavesEachArticleOrReportsTheFailedWrite) {
-    const std::string game = pathToUtf8("/league/gm05.box");
-    const std::string failed =
-        "cannot write " + pathToUtf8("/league/gm05.txt") + ": No space left on device\n";
+    const std::string game = pathToUtf8("/league/riverton-at-harbor-city.box");
+    const std::string failed = "cannot write " + pathToUtf8("/league/riverton-at-harbor-city.txt") +
+                               ": No space left on device\n";
     for (const bool failWrites : {false, true}) {
         MemoryEnv env;
         env.copyFromDisk(kTestPhrases, "/phrases");
-        env.files["/league/gm05.box"] = systemEnv().readFile(kGame, kGame);
+        env.copyFromDisk(kSourceFolder / "examples", "/league");
         env.failWrites = failWrites;
         std::ostringstream out;
         std::ostringstream err;
@@ -134,7 +134,7 @@ TEST(RunCliTest, SavesEachArticleOrReportsTheFailedWrite) {
         EXPECT_EQ(runCli(options, env, out, err), failWrites ? 1 : 0);
         EXPECT_EQ(out.str(), printed(7) + printed(8));
         EXPECT_EQ(err.str(), failWrites ? failed + failed : "");
-        EXPECT_EQ(env.files.count("/league/gm05.txt"), failWrites ? 0U : 1U);
+        EXPECT_EQ(env.files.count("/league/riverton-at-harbor-city.txt"), failWrites ? 0U : 1U);
     }
 }
 
@@ -142,12 +142,6 @@ TEST(CheckPhrasesTest, CheckWithoutAFolderNamesTheBuildFolderFirst) {
     std::ostringstream out;
     EXPECT_EQ(checkProgramsPhraseFiles(out), 0);
     EXPECT_EQ(out.str(), "Phrase files: " + pathToUtf8(programFolder()) + "\n");
-}
-
-// An example boxscore's bytes.
-std::string exampleBytes(const std::string& name) {
-    const fs::path path = kSourceFolder / "examples" / name;
-    return systemEnv().readFile(path, name);
 }
 
 // What quillbat-cli prints for the boxscores, the first with seed, with the test phrase files.
@@ -169,10 +163,9 @@ std::string printed(Env& env, const std::vector<std::string>& boxscores, Article
 TEST(CliFormats, RenderingsApartByAnEmptyLineNoneForARefusedBoxscoreSavedUnderTheirEnding) {
     MemoryEnv env;
     env.copyFromDisk(kTestPhrases, "/phrases");
-    env.files["/league/gm01.box"] = exampleBytes("2026050306100.box");
-    env.files["/league/gm02.box"] = exampleBytes("2026061507300.box");
-    const std::string first = pathToUtf8("/league/gm01.box");
-    const std::string second = pathToUtf8("/league/gm02.box");
+    env.copyFromDisk(kSourceFolder / "examples", "/league");
+    const std::string first = pathToUtf8("/league/2026050306100.box");
+    const std::string second = pathToUtf8("/league/2026061507300.box");
     const std::pair<ArticleFormat, std::string> cases[] = {{ArticleFormat::kBbcode, "bbcode.txt"},
                                                            {ArticleFormat::kMarkdown, "md"},
                                                            {ArticleFormat::kHtml, "html"}};
@@ -181,8 +174,8 @@ TEST(CliFormats, RenderingsApartByAnEmptyLineNoneForARefusedBoxscoreSavedUnderTh
         const std::string two = printed(env, {second}, format, 9);
         EXPECT_EQ(printed(env, {first, first + ".missing", second}, format, 7, true),
                   one + "\n" + two);
-        EXPECT_EQ(env.files["/league/gm01." + ending], one);
-        EXPECT_EQ(env.files["/league/gm02." + ending], two);
+        EXPECT_EQ(env.files["/league/2026050306100." + ending], one);
+        EXPECT_EQ(env.files["/league/2026061507300." + ending], two);
     }
 }
 

@@ -1,8 +1,6 @@
-// The players' names as a newspaper prints them, and the setting that chooses them.
+// The players' names as a newspaper prints them.
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "core/name_style.h"
 

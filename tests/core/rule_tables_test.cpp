@@ -4,8 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "core/save_article.h"
 #include "core/text_encoding.h"
 #include "tests/support/memory_env.h"

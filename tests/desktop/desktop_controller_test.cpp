@@ -46,17 +46,12 @@ std::vector<MenuCommand> allCommands() {
     return commands;
 }
 
-TEST(MenuTree, HoldsEveryCommandOnceAndOpenPhraseFolderUnderOptions) {
+TEST(MenuTree, HoldsEveryCommandOnce) {
     std::map<MenuCommand, int> rows;
     forEachMenuCommand([&rows](const MenuItem&, MenuCommand command) { ++rows[command]; });
     for (MenuCommand command : allCommands()) {
         EXPECT_EQ(rows[command], 1) << static_cast<int>(command);
     }
-    EXPECT_EQ(rows.size(), allCommands().size());
-    std::set<std::string_view> options;
-    forEachMenuCommand([&](const MenuItem& item, MenuCommand) { options.insert(item.text); },
-                       kOptionsMenu);
-    EXPECT_EQ(options, (std::set<std::string_view>{"&Newspaper Names", "Open &Phrase Folder"}));
 }
 
 // The controller over the session and a view in memory.
@@ -110,7 +105,7 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
     const std::string edited = "An edited article of the game.";
     const std::string loaded = displayText(article(7));
     const std::string untouched = "before ... before, Copy As off";
-    const std::string ask = "ask Default Team Number: Select a tea... [-1]";
+    const std::string ask = "ask Default Team Number: " + std::string(kDefaultTeamPrompt) + " [-1]";
     using enum MenuCommand;
     // clang-format off
     const RowCase cases[] = {
@@ -123,6 +118,16 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
          {"clear", "choose Boxscores (*.box) in c:\\", "game Riverton 3, Harbor City 5", "clipboard"},
          {{settings / "team.dat", "-1\r\n"}, {settings / "path.dat", "\"" + leagueFolder + "\"\r\n"}},
          loaded + " ... " + loaded + ", Copy As on"},
+        // A refused boxscore changes nothing the view shows; an article cut short by a phrase
+        // file shows but goes neither on the clipboard nor makes its folder the remembered one.
+        {"Load Boxscore, refused", LoadBoxscore, false, [this] { view.chosenFile = game + "x"; },
+         {"clear", "choose Boxscores (*.box) in c:\\",
+          "warning Load Boxscore: " + game + "x: cannot be opened: no such file"}, {}, untouched},
+        {"Load Boxscore, a phrase file missing", LoadBoxscore, false,
+         [this] { view.chosenFile = game; env.files.erase(shipped / "pitch_won.dat"); },
+         {"clear", "choose Boxscores (*.box) in c:\\", "game Riverton 3, Harbor City 5",
+          "warning Load Boxscore: " + pathToUtf8(shipped / "pitch_won.dat") +
+              ": cannot be opened: no such file"}, {}, "before ... before, Copy As on"},
         {"Load Boxscore cancelled", LoadBoxscore, false, none,
          {"clear", "choose Boxscores (*.box) in c:\\"}, {}, untouched},
         {"About", About, false, none, {"window About"}, {}, untouched},
@@ -156,10 +161,9 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
     for (const RowCase& c : cases) {
         SCOPED_TRACE(c.what);
         env.failWrites = false;
+        env.files = initial;
         view = FakeView();
         view.clipboard = "before";
-        env.files.erase(settings / "team.dat");
-        env.files.erase(settings / "path.dat");
         start();
         if (c.gameFirst) {
             loadTheGame();
@@ -171,42 +175,17 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
         EXPECT_EQ(changedSince(before), c.changed);
         EXPECT_EQ(shown(), c.shown);
         covered.insert(c.command);
-        for (const auto& [path, bytes] : c.changed) {
-            env.files.erase(path);
-        }
     }
     EXPECT_EQ(covered.size(), allCommands().size()) << "a command without a case";
 }
 
 TEST_F(DesktopControllerTest, StartsWithTheCheckMarksOfTheSettingsAndTheGameCommandsGreyed) {
-    for (const std::string names : {"newspaper\r\n", "newspapers\r\n"}) {
-        env.files[settings / "names.dat"] = names;
-        start();
-        EXPECT_EQ(
-            view.checked,
-            (std::map<MenuCommand, bool>{{MenuCommand::NewspaperNames, names == "newspaper\r\n"}}));
-        forEachMenuCommand([this](const MenuItem& item, MenuCommand command) {
-            EXPECT_EQ(view.enabled.at(command), !item.needsGame) << item.text;
-        });
-    }
-}
-
-// A refused boxscore changes nothing the view shows; an article cut short by a phrase file shows
-// but does not go on the clipboard.
-TEST_F(DesktopControllerTest, LoadedFileShowsItsGameOrOnlyWhatWentWrong) {
-    start().loadFile(pathToUtf8(league / "missing.box"));
-    EXPECT_EQ(view.calls, std::vector<std::string>{
-                              "warning Load Boxscore: " + pathToUtf8(league / "missing.box") +
-                              ": cannot be opened: no such file"});
-    EXPECT_EQ(shown(), "before ... before, Copy As off");
-    env.files.erase(shipped / "pitch_won.dat");
-    view.calls.clear();
-    controller_->loadFile(game);
-    EXPECT_EQ(view.calls, (std::vector<std::string>{
-                              "game Riverton 3, Harbor City 5",
-                              "warning Load Boxscore: " + pathToUtf8(shipped / "pitch_won.dat") +
-                                  ": cannot be opened: no such file"}));
-    EXPECT_EQ(shown(), "before ... before, Copy As on");
+    env.files[settings / "names.dat"] = "newspaper\r\n";
+    start();
+    EXPECT_EQ(view.checked, (std::map<MenuCommand, bool>{{MenuCommand::NewspaperNames, true}}));
+    forEachMenuCommand([this](const MenuItem& item, MenuCommand command) {
+        EXPECT_EQ(view.enabled.at(command), !item.needsGame) << item.text;
+    });
 }
 
 TEST_F(DesktopControllerTest, ButtonsSaveAndCopyTheArticleBox) {

@@ -20,8 +20,8 @@ class FakeView final : public DesktopView {
     }
     std::optional<std::string> askText(std::string_view title, std::string_view prompt,
                                        const std::string& preset) override {
-        calls.push_back("ask " + std::string(title) + ": " + std::string(prompt.substr(0, 12)) +
-                        "... [" + preset + "]");
+        calls.push_back("ask " + std::string(title) + ": " + std::string(prompt) + " [" + preset +
+                        "]");
         return typed;
     }
     void showMessage(std::string_view title, const std::string& text, MessageKind kind) override {

@@ -6,7 +6,6 @@
 
 #include "core/folder_phrase_source.h"
 #include "core/load_game.h"
-#include "system/file_locations.h"
 #include "system/file_system.h"
 
 // What the tests of loading and writing share: the test phrase files, the worked example and its
@@ -17,13 +16,6 @@ inline const std::filesystem::path kSourceFolder = QUILLBAT_SOURCE_DIR;
 inline const std::filesystem::path kTestPhrases = kSourceFolder / "tests/support/phrases";
 inline const std::string kWorkedExample =
     pathToUtf8(kSourceFolder / "examples/riverton-at-harbor-city.box");
-
-// A desktop session's files: settings in one folder, phrase files in another, the Open dialog
-// starting in "c:\" when no folder is remembered.
-inline FileLocations testLocations(const std::filesystem::path& settings,
-                                   const std::filesystem::path& phrases) {
-    return {settings, phrases, phrases, phrases, "c:\\"};
-}
 
 // The article loadGame writes for the boxscore with the test phrase files and seed.
 inline std::string testArticle(const std::string& boxscore, std::uint32_t seed) {
