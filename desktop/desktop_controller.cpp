@@ -6,8 +6,10 @@
 namespace quillbat {
 namespace {
 
-const MenuItem& menuItem(MenuCommand command) {
-    return *findMenuItem(command);
+// The title of the messages of command's row; empty for a value that is no row of the menu.
+std::string_view messageTitle(MenuCommand command) {
+    const MenuItem* row = findMenuItem(command);
+    return row == nullptr ? std::string_view{} : row->messageTitle;
 }
 
 }  // namespace
@@ -23,7 +25,11 @@ DesktopController::DesktopController(DesktopSession& session, DesktopView& view)
 }
 
 void DesktopController::run(MenuCommand command) {
-    const MenuItem& item = menuItem(command);
+    const MenuItem* row = findMenuItem(command);
+    if (row == nullptr) {
+        return;
+    }
+    const MenuItem& item = *row;
     switch (command) {
         case MenuCommand::DefaultTeam:
             chooseDefaultTeam(item);
@@ -78,7 +84,8 @@ void DesktopController::loadFile(const std::string& path) {
             copyToClipboard();
         }
     }
-    warn(menuItem(MenuCommand::LoadBoxscore).messageTitle, load.message);
+    // A file named on the command line or dropped is loaded as Load Boxscore loads one.
+    warn(messageTitle(MenuCommand::LoadBoxscore), load.message);
 }
 
 void DesktopController::loadBoxscore() {

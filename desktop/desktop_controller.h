@@ -18,7 +18,8 @@ class DesktopController {
     // greyed.
     DesktopController(DesktopSession& session, DesktopView& view);
 
-    // The menu command, as its row in kMenuBar says; messages carry the row's title.
+    // The menu command, as its row in kMenuBar says; messages carry the row's title. A value
+    // that is no row of the menu does nothing.
     void run(MenuCommand command);
 
     // The Copy To Clipboard button: the article box's text on the clipboard.

@@ -155,10 +155,7 @@ std::optional<LRESULT> MainWindow::handle(UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0) {
-                const auto command = static_cast<MenuCommand>(LOWORD(wParam));
-                if (findMenuItem(command) != nullptr) {
-                    controller_->run(command);
-                }
+                controller_->run(static_cast<MenuCommand>(LOWORD(wParam)));
                 return 0;
             }
             return std::nullopt;

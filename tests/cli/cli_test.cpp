@@ -150,10 +150,8 @@ std::string printed(Env& env, const std::vector<std::string>& boxscores, Article
     const CliOptions options{.seed = seed,
                              .dataFolder = "/phrases",
                              .save = save,
-                             .record = false,
                              .format = format,
-                             .boxscores = boxscores,
-                             .names = {}};
+                             .boxscores = boxscores};
     std::ostringstream out;
     std::ostringstream err;
     runCli(options, env, out, err);
