@@ -101,6 +101,10 @@ TEST_F(QuillbatCli, RefusedBoxscoresAreReportedAndTheBatchGoesOn) {
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, pathToUtf8(folder / "none" / "temperature.dat") +
                               ": cannot be opened: no such file\n");
+    // A refused record too: the next boxscore's record is printed, and the status is 1.
+    result = run({"--record", missing, kGame});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, missing + ": cannot be opened: no such file\n");
 }
 
 TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {
