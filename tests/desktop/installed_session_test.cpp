@@ -21,15 +21,15 @@ class InstalledSession : public testing::Test {
     InstalledSession() {
         const ProgramSurroundings surroundings{
             kThisSystemsConvention, root_ / "bin", false, config_, config_, root_};
-        const bool windows = kThisSystemsConvention == FolderConvention::kWindows;
         env_.copyFromDisk(kSourceFolder / "data",
-                          windows ? root_ / "bin" : root_ / "share" / "quillbat");
+                          windows_ ? root_ / "bin" : root_ / "share" / "quillbat");
         env_.files[game_] = systemEnv().readFile(kWorkedExample, kWorkedExample);
         locations_ = fileLocations(surroundings, [this](const fs::path& folder) {
             return holdsPhraseFiles(folder, env_);
         });
     }
 
+    const bool windows_ = kThisSystemsConvention == FolderConvention::kWindows;
     const fs::path root_ = kMemoryFolder / "program";
     const fs::path config_ = kMemoryFolder / "config";
     const fs::path game_ = kMemoryFolder / "gm05.box";
@@ -41,13 +41,14 @@ TEST_F(InstalledSession, DefaultTeamIsReadBackAtTheNextStart) {
     EXPECT_EQ(DesktopSession(locations_, env_, 1).setDefaultTeam("12"), "");
     DesktopSession nextStart(locations_, env_, 1);
     EXPECT_EQ(nextStart.defaultTeamPreset(), "12");
-    const bool windows = kThisSystemsConvention == FolderConvention::kWindows;
-    EXPECT_EQ(nextStart.openDialogFolder(), windows ? "c:\\" : pathToUtf8(root_));
-    EXPECT_EQ(env_.files[config_ / (windows ? "Quillbat" : "quillbat") / "team.dat"], "12\r\n");
+    EXPECT_EQ(nextStart.openDialogFolder(), windows_ ? "c:\\" : pathToUtf8(root_));
+    EXPECT_EQ(env_.files[config_ / (windows_ ? "Quillbat" : "quillbat") / "team.dat"], "12\r\n");
     EXPECT_FALSE(env_.files.contains(root_ / "bin" / "team.dat"));
 }
 
 TEST_F(InstalledSession, PhraseFolderIsFilledOnceAndTheUsersEditsAreUsed) {
+    // The user's phrase folder holds no phrase file yet: the shipped ones are used.
+    EXPECT_EQ(locations_.phraseFolder, locations_.shippedPhraseFolder);
     DesktopSession session(locations_, env_, 7);
     EXPECT_EQ(session.openPhraseFolder().folder, pathToUtf8(locations_.userPhraseFolder));
     const fs::path edited = locations_.userPhraseFolder / "temperature.dat";
