@@ -7,6 +7,7 @@
 
 #include "article/append_phrase.h"
 #include "article/phrase_catalog.h"
+#include "article/phrase_claims.h"
 #include "boxscore/input_error.h"
 
 namespace quillbat {
@@ -288,45 +289,55 @@ const CategoryGroup* groupOf(const PhraseFileEntry& entry, std::string_view cate
     return nullptr;
 }
 
-void checkFile(const PhraseFile& file, const PhraseFileEntry& entry,
-               std::vector<PhraseProblem>& problems) {
+void checkFile(const PhraseFile& file, const PhraseFileEntry& entry, PhraseCheck& check) {
     std::string name(entry.fileName);
     std::map<std::string, int, std::less<>> counts;
     for (const PhraseRecord& record : file.records) {
         int count = ++counts[record.category];
         const CategoryGroup* group = groupOf(entry, record.category);
         if (group == nullptr && count == 1) {
-            problems.push_back({name, record.line, record.category,
-                                "the article never asks this file for this category"});
+            check.problems.push_back({name, record.line, record.category,
+                                      "the article never asks this file for this category"});
         }
         if (count == kMaxTemplatesPerCategory + 1) {
-            problems.push_back({name, record.line, record.category,
-                                "more than " + std::to_string(kMaxTemplatesPerCategory) +
-                                    " templates in one category"});
+            check.problems.push_back({name, record.line, record.category,
+                                      "more than " + std::to_string(kMaxTemplatesPerCategory) +
+                                          " templates in one category"});
         }
         for (std::string& fault : TemplateCheck(record.phraseTemplate, entry, group).faults()) {
-            problems.push_back({name, record.line, record.category, std::move(fault)});
+            check.problems.push_back({name, record.line, record.category, std::move(fault)});
+        }
+        if (group == nullptr) {
+            continue;
+        }
+        for (std::string_view claim :
+             claimsBeyondCategory(entry.fileName, record.category, record.phraseTemplate)) {
+            check.warnings.push_back(
+                {name, record.line, record.category,
+                 "warning: " + quoted(claim) + " is more than this category knows"});
         }
     }
     for (std::string_view category : categoriesOf(entry)) {
         if (counts.find(category) == counts.end()) {
-            problems.push_back({name, 0, std::string(category), "no template of this category"});
+            check.problems.push_back(
+                {name, 0, std::string(category), "no template of this category"});
         }
     }
 }
 
 }  // namespace
 
-std::vector<PhraseProblem> checkPhraseFiles(PhraseSource& phrases) {
-    std::vector<PhraseProblem> problems;
+PhraseCheck checkPhraseFiles(PhraseSource& phrases) {
+    PhraseCheck check;
     for (const PhraseFileEntry& entry : phraseCatalog()) {
         try {
-            checkFile(phrases.load(entry.fileName), entry, problems);
+            checkFile(phrases.load(entry.fileName), entry, check);
         } catch (const InputError& error) {
-            problems.push_back({std::string(entry.fileName), error.line(), "", error.reason()});
+            check.problems.push_back(
+                {std::string(entry.fileName), error.line(), "", error.reason()});
         }
     }
-    return problems;
+    return check;
 }
 
 std::string formatPhraseProblem(const PhraseProblem& problem) {

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <string>
 
+#include "article/phrase_claims.h"
 #include "article/phrase_file.h"
 #include "tests/article/article_test_support.h"
 
@@ -23,20 +24,59 @@ std::string problemsWith(const std::string& folder, std::string_view missing = "
             phrases.set(name, replaced.empty() ? fileText(kShippedPhrases + name) : replaced);
         }
     }
+    const PhraseCheck check = checkPhraseFiles(phrases);
     std::string problems;
-    for (const PhraseProblem& problem : checkPhraseFiles(phrases)) {
-        problems += formatPhraseProblem(problem) + "\n";
+    for (const auto* found : {&check.problems, &check.warnings}) {
+        for (const PhraseProblem& problem : *found) {
+            problems += formatPhraseProblem(problem) + "\n";
+        }
     }
     return problems;
 }
 
 // Every faulty record of tests/article/phrase_faults is reported with exactly its faults, as
-// expected-problems.txt there lists them; a file that cannot be loaded is one problem.
+// expected-problems.txt there lists them, and after the problems each template that claims more
+// than its category knows (near misses beside them claim only what theirs knows); a file that
+// cannot be loaded is one problem. The shipped files give neither problem nor warning.
 TEST(PhraseChecker, ReportsExactlyTheFaultsOfEachRecord) {
     const std::string faults = QUILLBAT_SOURCE_DIR "/tests/article/phrase_faults";
     EXPECT_EQ(problemsWith(faults), fileText(faults + "/expected-problems.txt"));
     EXPECT_EQ(problemsWith(""), "");
     EXPECT_EQ(problemsWith("", "homerun.dat"), "homerun.dat: cannot be opened: no such file\n");
+}
+
+// Claim phrases are whole words (a "*" takes any ending), without regard to case; a token's name
+// is a word; text that an earlier claim took is not read again; each phrase is named once.
+TEST(PhraseClaims, NameThePhrasesACategoryMayNotUse) {
+    struct Case {
+        std::string_view file, category, phraseTemplate, claims;
+    };
+    const Case cases[] = {
+        {"score.dat", "close", "#winners# held off the #losers#, then held off more.  ",
+         "held off"},
+        {"score.dat", "close", "#winners# held the #losers# off.  ", ""},
+        {"story.dat", "wire", "It came LATER.  ", ""},
+        {"story.dat", "wire", "A late-inning run.  ", "late"},
+        {"story.dat", "late", "A late-inning run.  ", ""},
+        {"story.dat", "wire", "They never trailed.  ", ""},
+        {"story.dat", "early", "They never trailed.  ", "never trail*"},
+        {"story.dat", "early", "Down #deficit#, they RALLIED.  ", "rall*|deficit*"},
+        {"story.dat", "headline_comeback", "Down #deficit#, they rallied", ""},
+        {"temperature.dat", "cold", "Hand warmers came out", ""},
+        {"temperature.dat", "hot", "Hand warmers came out", "hand warmers"},
+        {"homerun.dat", "other", "He homered.  ", ""},
+        {"winner_1_batter.dat", "none", "He homered.  ", "homer*"},
+        {"winner_2_batter.dat", "Hits234", "He was a single short of the cycle.  ", ""},
+        {"loser_1_batter.dat", "none", "He was a single short of the cycle.  ", "cycle*|singl*"},
+        {"another.dat", "close", "They held off.  ", "held off"},
+    };
+    for (const Case& c : cases) {
+        std::string claims;
+        for (std::string_view claim : claimsBeyondCategory(c.file, c.category, c.phraseTemplate)) {
+            claims += (claims.empty() ? "" : "|") + std::string(claim);
+        }
+        EXPECT_EQ(claims, c.claims) << c.file << " " << c.category << ": " << c.phraseTemplate;
+    }
 }
 
 // The shipped templates write as a paper does: no exclamation mark, no "a" or "an" before a
