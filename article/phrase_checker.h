@@ -19,7 +19,7 @@ struct PhraseProblem {
 };
 
 // What a check of the phrase files found. Problems make a set unfit to write articles with;
-// warnings name templates that claim more than their category knows (see phraseClaims), which
+// warnings name templates that claim more than their category knows (see phrase_claims.h), which
 // the article still writes.
 struct PhraseCheck {
     std::vector<PhraseProblem> problems;

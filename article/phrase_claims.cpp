@@ -7,6 +7,20 @@
 namespace quillbat {
 namespace {
 
+// Categories of one phrase file.
+struct ClaimScope {
+    std::string_view fileName;
+    std::vector<std::string_view> categories;
+};
+
+// Phrases that make one claim, and where it may be made: in every category of wholeFiles and
+// in the categories of scopes. A claim with neither is made by no template.
+struct PhraseClaim {
+    std::vector<std::string_view> phrases;
+    std::vector<std::string_view> wholeFiles;
+    std::vector<ClaimScope> scopes;
+};
+
 constexpr std::string_view kStory = "story.dat";
 constexpr std::string_view kFirstStar = "winner_1_batter.dat";
 constexpr std::string_view kSecondStar = "winner_2_batter.dat";
@@ -43,6 +57,7 @@ std::vector<ClaimScope> plus(std::vector<ClaimScope> scopes, const ClaimScope& m
     return scopes;
 }
 
+// The claims in the order they are looked for.
 const std::vector<PhraseClaim> kClaims = {
     // How the game went. The score sentence knows only the margin, the winner, whether the
     // loser scored and the innings; the story knows how the game was decided, and no category
@@ -251,10 +266,6 @@ bool findAndMark(std::string_view phrase, std::string_view text, std::vector<boo
 }
 
 }  // namespace
-
-std::span<const PhraseClaim> phraseClaims() {
-    return kClaims;
-}
 
 std::vector<std::string_view> claimsBeyondCategory(std::string_view fileName,
                                                    std::string_view category,
