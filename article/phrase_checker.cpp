@@ -106,7 +106,8 @@ class TemplateCheck {
                 for (std::string_view name : anyOf) {
                     names += (names.empty() ? "" : " or ") + tokenText(name);
                 }
-                faults_.push_back("every template of this category holds " + names);
+                faults_.push_back("the template lacks " + names +
+                                  ", which every template of this category holds");
             }
         }
     }
@@ -177,7 +178,7 @@ class TemplateCheck {
         }
         if (isSentenceEnd(shape_[start - 1])) {
             if (place_ == TemplatePlace::kHeadline) {
-                faults_.push_back("a headline holds no sentence end");
+                faults_.push_back("a sentence ends inside the headline, which has none");
                 return;
             }
             if (length != 2) {
@@ -249,6 +250,9 @@ class TemplateCheck {
     }
 
     void checkEnd() {
+        if (shape_.empty()) {
+            return;  // a lone "#": its fault is told already
+        }
         char last = shape_.back();
         if (place_ == TemplatePlace::kArticleStart || place_ == TemplatePlace::kHeadline) {
             if (last == ' ' || last == ',' || isSentenceEnd(last)) {
