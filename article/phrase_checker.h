@@ -18,19 +18,30 @@ struct PhraseProblem {
     bool operator==(const PhraseProblem&) const = default;
 };
 
-// Checks the nine phrase files of the catalog, in catalog order, and returns every problem
-// found (none for a sound set). A file that cannot be loaded (missing, unreadable, malformed)
-// gives one problem with the loader's line and reason and is not checked further. A loaded
-// file is checked for: every category its writer can ask for, no category it never asks for,
-// at most 126 templates per category, only the tokens the file fills, and templates that join
-// the text around them: see TemplatePlace for how each kind begins and ends; inside a
-// template, every sentence end is a point, "!" or "?" followed by exactly two blanks and a
-// capital letter or a token, no blank stands before a comma or a sentence-ending point, and
-// there is no line break.
-std::vector<PhraseProblem> checkPhraseFiles(PhraseSource& phrases);
+// What a check of the phrase files found. Problems make a set unfit to write articles with;
+// warnings name templates that claim more than their category knows (see phrase_claims.h), which
+// the article still writes.
+struct PhraseCheck {
+    std::vector<PhraseProblem> problems;
+    std::vector<PhraseProblem> warnings;
+};
+
+// Checks the ten phrase files of the catalog, in catalog order. A file that cannot be loaded
+// (missing, unreadable, malformed) gives one problem with the loader's line and reason and is
+// not checked further. A loaded file is checked for: every category its writer can ask for, no
+// category it never asks for, at most 126 templates per category, only the tokens the file
+// fills, the tokens every template of a category must hold, and templates that join the text
+// around them: see TemplatePlace for how each kind begins and ends; inside a template, every
+// sentence end is a point, "!" or "?" followed by exactly two blanks and a capital letter or a
+// token, no sentence begins with a token whose value begins with a small letter, a token that
+// opens sentences stands nowhere else, no blank stands before a comma or a sentence-ending
+// point, and there is no line break. Each template of a category the file knows is then read
+// for claims beyond its category: one warning per claim phrase.
+PhraseCheck checkPhraseFiles(PhraseSource& phrases);
 
 // One line naming the file, the line and the category where they apply:
 // score.dat: line 12: category "close": unknown token #loosers#
+// score.dat: line 41: category "close": warning: "held off" is more than this category knows
 std::string formatPhraseProblem(const PhraseProblem& problem);
 
 }  // namespace quillbat

@@ -1,7 +1,5 @@
 #include "cli/check_phrases.h"
 
-#include <vector>
-
 #include "article/phrase_checker.h"
 #include "core/folder_phrase_source.h"
 #include "core/phrase_folders.h"
@@ -11,11 +9,13 @@ namespace quillbat {
 
 int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
     FolderPhraseSource phrases(folder, systemEnv());
-    std::vector<PhraseProblem> problems = checkPhraseFiles(phrases);
-    for (const PhraseProblem& problem : problems) {
-        out << formatPhraseProblem(problem) << '\n';
+    const PhraseCheck check = checkPhraseFiles(phrases);
+    for (const auto* found : {&check.problems, &check.warnings}) {
+        for (const PhraseProblem& problem : *found) {
+            out << formatPhraseProblem(problem) << '\n';
+        }
     }
-    return problems.empty() ? 0 : 1;
+    return check.problems.empty() ? 0 : 1;
 }
 
 int checkProgramsPhraseFiles(std::ostream& out) {

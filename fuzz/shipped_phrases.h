@@ -9,7 +9,7 @@
 
 namespace quillbat::fuzzing {
 
-// The nine phrase files of the catalog, read from `folder` and parsed once at construction:
+// The phrase files of the catalog, read from `folder` and parsed once at construction:
 // the fuzz targets write many articles a second and the files do not change meanwhile.
 // The constructor throws InputError when a file is missing or malformed; load() throws it
 // for a name outside the catalog.

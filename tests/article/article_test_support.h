@@ -86,7 +86,7 @@ struct ArticleFixture {
         for (const PhraseFileEntry& entry : phraseCatalog()) {
             const std::string file(entry.fileName.substr(0, entry.fileName.find('.')));
             std::string text;
-            for (std::string_view category : entry.categories) {
+            for (std::string_view category : categoriesOf(entry)) {
                 const std::string name(category);
                 text += name + ",\"[" + file + " " + name + "] \"\n";
             }

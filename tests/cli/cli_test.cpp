@@ -112,12 +112,21 @@ TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {
     EXPECT_EQ(shipped.status, 0);
     EXPECT_EQ(shipped.out + shipped.err, "");
     fs::copy(kSourceFolder / "data", folder / "data");
-    folder.write("data/pitch_save.dat",
-                 "20,\"#savePitch# got #saves#.  \"\r\n10,\"#savePitch# saved #save#.  \"\r\n"
-                 "0,\"#savePitch# got it.  \"\r\n");
+    const std::string saves =
+        "20,\"#savePitch# got #saves#.  \"\r\n0,\"#savePitch# got the last out.  \"\r\n";
+    const std::string warning =
+        "pitch_save.dat: line 2: category \"0\": warning: \"last out\" is more than this category "
+        "knows\n";
+    // A claim beyond its category is told but leaves the status alone.
+    folder.write("data/pitch_save.dat", saves + "10,\"#savePitch# saved #saves#.  \"\r\n");
+    CliRun claiming = run({"--data", folder.utf8("data"), "--check-phrases"});
+    EXPECT_EQ(claiming.status, 0);
+    EXPECT_EQ(claiming.out, warning);
+    folder.write("data/pitch_save.dat", saves + "10,\"#savePitch# saved #save#.  \"\r\n");
     CliRun spoiled = run({"--data", folder.utf8("data"), "--check-phrases"});
     EXPECT_EQ(spoiled.status, 1);
-    EXPECT_EQ(spoiled.out, "pitch_save.dat: line 2: category \"10\": unknown token #save#\n");
+    EXPECT_EQ(spoiled.out,
+              "pitch_save.dat: line 3: category \"10\": unknown token #save#\n" + warning);
 }
 
 // Each article is saved beside its boxscore; a failed save is reported after the article was
