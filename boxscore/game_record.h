@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "boxscore/game_story.h"
+
 namespace quillbat {
 
 // Team index of every per-team value: the visitors are team 1 (upper line-score row, left
@@ -119,6 +121,9 @@ struct GameRecord {
     PerTeam<std::vector<Batter>> batters;
     PerTeam<std::optional<std::size_t>> firstStar;
     PerTeam<std::optional<std::size_t>> secondStar;
+
+    // How the game was won, when the play-by-play was read and tells it.
+    std::optional<GameStory> story;
 
     // The team that scored more runs; a tie counts as a home win.
     int winTeam() const { return runs[kVisitors] > runs[kHome] ? kVisitors : kHome; }
