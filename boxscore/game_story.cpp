@@ -220,24 +220,29 @@ std::optional<GameStory> readGameStory(PlayByPlayReader& plays, const GameRecord
     const auto forWinner = [&](const PerTeam<int>& score) {
         return StoryScore{score[winner], score[loser]};
     };
-    Play previous;
-    if (!plays.next(previous) || forWinner(previous.scoreBefore) != StoryScore{}) {
+    // Two plays in turn: the one just read and the one before it, whose score after is the
+    // score before the one just read.
+    std::array<Play, 2> buffers;
+    std::size_t last = 0;
+    if (!plays.next(buffers[last]) || forWinner(buffers[last].scoreBefore) != StoryScore{}) {
         return std::nullopt;
     }
     StoryPass pass;
-    Play play;
-    while (plays.next(play)) {
+    while (plays.next(buffers[1 - last])) {
+        const Play& previous = buffers[last];
+        const Play& play = buffers[1 - last];
         for (const auto team : {kVisitors, kHome}) {
             if (play.scoreBefore[team] < previous.scoreBefore[team]) {
                 return std::nullopt;
             }
         }
         pass.take(previous, forWinner(previous.scoreBefore), forWinner(play.scoreBefore), false);
-        std::swap(previous, play);
+        last = 1 - last;
     }
     if (plays.end() != PlayByPlayEnd::kPartEnd) {
         return std::nullopt;
     }
+    const Play& previous = buffers[last];
     PerTeam<int> final = previous.scoreBefore;
     final[previous.battingTeam()] += runsScoredOn(previous);
     for (const auto team : {kVisitors, kHome}) {

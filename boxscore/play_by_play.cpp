@@ -20,6 +20,21 @@ std::string_view withoutEndBlanks(std::string_view line) {
     return last == npos ? std::string_view{} : line.substr(0, last + 1);
 }
 
+// The blanks before the text of a line that starts with 16 or 18 of them, else 0.
+std::size_t indentOf(std::string_view line) {
+    constexpr std::string_view kBlanks = "                  ";
+    if (!line.starts_with(kBlanks.substr(0, kChangeIndent)) || line.size() == kChangeIndent) {
+        return 0;
+    }
+    if (line[kChangeIndent] != ' ') {
+        return kChangeIndent;
+    }
+    return line.starts_with(kBlanks) && line.size() > kContinuationIndent &&
+                   line[kContinuationIndent] != ' '
+               ? kContinuationIndent
+               : 0;
+}
+
 std::size_t occurrences(std::string_view text, std::string_view words) {
     std::size_t count = 0;
     for (std::size_t at = text.find(words); at != npos; at = text.find(words, at + words.size())) {
@@ -68,8 +83,11 @@ bool readHeader(std::string_view line, Half& half, int& inning) {
 // the play (visitors first, the visitors' runs right-aligned before the '-'), the outs, the
 // runners, the count and the event text. Leaves half and inning as they are.
 bool readPlayLine(std::string_view line, Play& play) {
-    const std::size_t dash = line.find('-');
-    if (dash < 2 || dash > 3) {
+    // The visitors' runs take two columns, three past 99.
+    const std::size_t dash = line.size() > 3 && line[2] == '-'   ? 2
+                             : line.size() > 4 && line[3] == '-' ? 3
+                                                                 : npos;
+    if (dash == npos) {
         return false;
     }
     std::size_t at = line.find_first_not_of(' ');
@@ -107,14 +125,25 @@ bool readPlayLine(std::string_view line, Play& play) {
 
 // Moves the pitches, the final parenthesised group without blanks, out of the text.
 void separatePitches(Play& play) {
-    play.pitches.clear();
-    const std::string_view text = play.text;
-    const std::size_t open = text.rfind('(');
-    if (text.empty() || text.back() != ')' || open == npos || text.find(' ', open) != npos) {
+    std::string& text = play.text;
+    std::size_t open = text.size();
+    if (open == 0 || text.back() != ')') {
+        play.pitches.clear();
         return;
     }
-    play.pitches.assign(text.substr(open + 1, text.size() - open - 2));
-    play.text.resize(withoutEndBlanks(text.substr(0, open)).size());
+    while (open > 0 && text[open - 1] != '(' && text[open - 1] != ' ') {
+        --open;
+    }
+    if (open == 0 || text[open - 1] != '(') {
+        play.pitches.clear();
+        return;
+    }
+    play.pitches.assign(text, open, text.size() - open - 1);
+    --open;
+    while (open > 0 && text[open - 1] == ' ') {
+        --open;
+    }
+    text.resize(open);
 }
 
 }  // namespace
@@ -175,15 +204,15 @@ bool PlayByPlayReader::next(Play& play) {
 
 void PlayByPlayReader::handOut(Play& play) {
     separatePitches(play_);
-    std::swap(play, play_);
+    swap(play, play_);
     pending_ = false;
 }
 
 // The line starts a new part when it holds a form feed (the text after it is the part's first
 // line); the part is the play-by-play part once one of its lines begins with the heading.
 void PlayByPlayReader::search(std::string_view line) {
-    const std::size_t formFeed = line.rfind('\f');
-    if (formFeed != npos) {
+    if (line.find('\f') != npos) {
+        const std::size_t formFeed = line.rfind('\f');
         linesBefore_ += linesInPart_;
         linesInPart_ = 1;
         line.remove_prefix(formFeed + 1);
@@ -228,7 +257,6 @@ bool PlayByPlayReader::take(std::string_view line, Play& play) {
         }
         return false;
     }
-    const std::size_t indent = line.find_first_not_of(' ');
     if (!inHalfInning_) {
         // The heading's underline stands before the first header; a play there belongs to no
         // half-inning.
@@ -237,6 +265,7 @@ bool PlayByPlayReader::take(std::string_view line, Play& play) {
         }
         return false;
     }
+    const std::size_t indent = indentOf(line);
     if (indent == kChangeIndent) {
         return false;
     }
@@ -264,7 +293,7 @@ bool PlayByPlayReader::take(std::string_view line, Play& play) {
         return false;
     }
     separatePitches(play_);
-    std::swap(play, play_);
+    swap(play, play_);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "boxscore/game_record.h"
 #include "boxscore/game_story.h"
@@ -32,6 +33,19 @@ struct Play {
     std::string pitches;  // inside the final parentheses ("BBX"); empty when there are none
 
     auto battingTeam() const { return half == Half::kTop ? kVisitors : kHome; }
+
+    // Trades every value, the texts' storage included.
+    friend void swap(Play& a, Play& b) noexcept {
+        std::swap(a.half, b.half);
+        std::swap(a.inning, b.inning);
+        std::swap(a.scoreBefore, b.scoreBefore);
+        std::swap(a.outs, b.outs);
+        std::swap(a.runners, b.runners);
+        std::swap(a.balls, b.balls);
+        std::swap(a.strikes, b.strikes);
+        a.text.swap(b.text);
+        a.pitches.swap(b.pitches);
+    }
 };
 
 // The runs a play scores for the team batting: each " scored" of its text, one for "homered"
