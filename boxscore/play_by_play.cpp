@@ -1,7 +1,5 @@
 #include "boxscore/play_by_play.h"
 
-#include <utility>
-
 namespace quillbat {
 namespace {
 
