@@ -99,6 +99,40 @@ Pitches pitchesOf(PlayKind kind, Dice& dice) {
     }
 }
 
+// The name the story gives a go-ahead play of this kind: "homer", "single", ... "out".
+const char* eventName(PlayKind kind) {
+    switch (kind) {
+        case PlayKind::kHomer:
+            return "homer";
+        case PlayKind::kTriple:
+            return "triple";
+        case PlayKind::kDouble:
+        case PlayKind::kDoubleAll:
+            return "double";
+        case PlayKind::kSingle:
+        case PlayKind::kSingleHold:
+            return "single";
+        case PlayKind::kSacrificeFly:
+            return "sacrificeFly";
+        case PlayKind::kWalk:
+            return "walk";
+        case PlayKind::kHitByPitch:
+            return "hitByPitch";
+        case PlayKind::kWildPitch:
+            return "wildPitch";
+        case PlayKind::kPassedBall:
+            return "passedBall";
+        case PlayKind::kBalk:
+            return "balk";
+        case PlayKind::kStealHome:
+            return "steal";
+        case PlayKind::kReachedOnError:
+            return "error";
+        default:
+            return "out";
+    }
+}
+
 // What the scoresheet prints for the batter of a play; empty for a play without a batter.
 std::string_view markOf(PlayKind kind) {
     switch (kind) {
@@ -376,39 +410,6 @@ class GamePlayer {
 };
 
 }  // namespace
-
-const char* eventName(PlayKind kind) {
-    switch (kind) {
-        case PlayKind::kHomer:
-            return "homer";
-        case PlayKind::kTriple:
-            return "triple";
-        case PlayKind::kDouble:
-        case PlayKind::kDoubleAll:
-            return "double";
-        case PlayKind::kSingle:
-        case PlayKind::kSingleHold:
-            return "single";
-        case PlayKind::kSacrificeFly:
-            return "sacrificeFly";
-        case PlayKind::kWalk:
-            return "walk";
-        case PlayKind::kHitByPitch:
-            return "hitByPitch";
-        case PlayKind::kWildPitch:
-            return "wildPitch";
-        case PlayKind::kPassedBall:
-            return "passedBall";
-        case PlayKind::kBalk:
-            return "balk";
-        case PlayKind::kStealHome:
-            return "steal";
-        case PlayKind::kReachedOnError:
-            return "error";
-        default:
-            return "out";
-    }
-}
 
 PlayedGame playGame(const GeneratedGame& game, const GoAheadPlan& plan, Dice& dice) {
     return GamePlayer(game, plan, dice).play();

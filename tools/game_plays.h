@@ -41,7 +41,4 @@ struct PlayedGame {
 // pitchers' outs of `game` and nothing else of it.
 PlayedGame playGame(const GeneratedGame& game, const GoAheadPlan& plan, Dice& dice);
 
-// The name the story gives the go-ahead play: "homer", "single", ... "out".
-const char* eventName(PlayKind kind);
-
 }  // namespace quillbat::generator
