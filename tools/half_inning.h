@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "tools/dice.h"
