@@ -13,6 +13,12 @@ namespace quillbat {
 // reading stops there instead of taking the whole file into memory.
 inline constexpr std::size_t kMaxLineLength = 1000000;
 
+// Whether readBoxscore goes on past the boxscore to read the game's story.
+enum class StoryReading {
+    kSkip,  // nothing after the boxscore's form-feed line is read
+    kRead,  // the play-by-play after it gives record.story (see readGameStory)
+};
+
 // A boxscore as read: the game, and the stored lines with the sections the reader found.
 struct BoxscoreReading {
     GameRecord record;
@@ -30,7 +36,14 @@ struct BoxscoreReading {
 //
 // The stream version reads no further than the first line past the 200th and never more than
 // kMaxLineLength + 1 bytes of one line; bytes after the game's end are not read.
-BoxscoreReading readBoxscore(std::istream& in, const std::string& fileName);
-BoxscoreReading readBoxscore(std::string_view text, const std::string& fileName);
+//
+// With StoryReading::kRead, the lines after the form-feed line are then read as the
+// PlayByPlayReader does, within its bounds, and record.story is the game's story or nothing;
+// the play-by-play never makes a boxscore refused, and every other value of the reading is
+// the same as with kSkip. A boxscore without a form feed has no story.
+BoxscoreReading readBoxscore(std::istream& in, const std::string& fileName,
+                             StoryReading story = StoryReading::kSkip);
+BoxscoreReading readBoxscore(std::string_view text, const std::string& fileName,
+                             StoryReading story = StoryReading::kSkip);
 
 }  // namespace quillbat

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "boxscore/game_story.h"
+
 namespace quillbat {
 
 // The two teams of a game: the visitors (upper line-score row, left half of a side-by-side
@@ -124,6 +126,9 @@ struct GameRecord {
     PerTeam<std::vector<Batter>> batters;
     PerTeam<std::optional<std::size_t>> firstStar;
     PerTeam<std::optional<std::size_t>> secondStar;
+
+    // How the game was won, when the play-by-play was read and tells it.
+    std::optional<GameStory> story;
 
     // The team that scored more runs; a tie counts as a home win.
     Team winTeam() const { return runs[kVisitors] > runs[kHome] ? kVisitors : kHome; }

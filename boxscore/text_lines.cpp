@@ -1,5 +1,6 @@
 #include "boxscore/text_lines.h"
 
+#include <cstring>
 #include <streambuf>
 
 namespace quillbat {
@@ -8,9 +9,19 @@ bool TextLines::next(std::string_view& line) {
     if (position_ >= text_.size()) {
         return false;
     }
-    std::size_t end = position_;
-    while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') {
-        ++end;
+    // The next line feed is looked up once and kept until the lines pass it, so a text of
+    // carriage returns alone is still searched only once.
+    const char* const start = text_.data();
+    if (!lineFeedFound_ || lineFeed_ < position_) {
+        const void* found = std::memchr(start + position_, '\n', text_.size() - position_);
+        lineFeed_ = found == nullptr
+                        ? text_.size()
+                        : static_cast<std::size_t>(static_cast<const char*>(found) - start);
+        lineFeedFound_ = true;
+    }
+    std::size_t end = lineFeed_;
+    if (const void* cr = std::memchr(start + position_, '\r', end - position_)) {
+        end = static_cast<std::size_t>(static_cast<const char*>(cr) - start);
     }
     line = text_.substr(position_, end - position_);
     position_ = end;

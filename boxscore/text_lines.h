@@ -22,6 +22,8 @@ class TextLines {
   private:
     std::string_view text_;
     std::size_t position_ = 0;
+    bool lineFeedFound_ = false;
+    std::size_t lineFeed_ = 0;  // of the first line feed at or after position_, or the end
 };
 
 // Walks the lines of a stream, reading only as far as the line asked for.

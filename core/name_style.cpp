@@ -66,7 +66,10 @@ void useNewspaperNames(GameRecord& record) {
 
     std::map<std::string, std::string> printed;
     for (const std::string& name : distinct) {
-        const auto [surname, initials] = nameParts(name);
+        // Plain names rather than a structured binding: clang 14 cannot capture one in a lambda.
+        const NameParts parts = nameParts(name);
+        const std::string_view surname = parts.surname;
+        const std::string_view initials = parts.initials;
         const std::vector<std::string_view>& namesakes = initialsBySurname[surname];
         if (surname.empty() || initials.empty()) {
             printed[name] = name;

@@ -16,7 +16,7 @@ fi
 ensure_packages clang libclang-rt-14-dev
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DQUILLBAT_FUZZ=ON -DQUILLBAT_BUILD_GUI=OFF -DQUILLBAT_BUILD_TESTS=OFF >/dev/null
-targets=(boxscore_reader phrase_file)
+targets=(boxscore_reader phrase_file play_by_play)
 cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 status=0

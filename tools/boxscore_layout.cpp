@@ -7,21 +7,11 @@
 #include <tuple>
 #include <vector>
 
+#include "tools/later_pages.h"
+#include "tools/page_layout.h"
+
 namespace quillbat::generator {
 namespace {
-
-std::string format(const char* pattern, int value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, pattern, value);
-    return buffer;
-}
-
-std::string padRight(std::string text, std::size_t width) {
-    if (text.size() < width) {
-        text.append(width - text.size(), ' ');
-    }
-    return text;
-}
 
 std::string averageText(int thousandths) {
     if (thousandths >= 1000) {
@@ -32,10 +22,6 @@ std::string averageText(int thousandths) {
 
 std::string inningsText(int outs) {
     return std::to_string(outs / 3) + "." + std::to_string(outs % 3);
-}
-
-std::string padLeft(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
 // Writes the game in the columns the game prints.
@@ -50,11 +36,11 @@ class BoxscoreWriter {
     }
 
     std::string write() {
-        std::string firstLine = game_.date + ", " + game_.teams[0].code + twoDigitYear() + "-" +
-                                game_.teams[1].code + twoDigitYear() + ", " + game_.ballpark;
-        line(firstLine);
+        line(firstLine(game_));
         line(" ");
-        writeLineScore();
+        for (const std::string& row : lineScoreLines(game_)) {
+            line(row);
+        }
         line(" ");
         if (layout_ == BattingLayout::kSideBySide) {
             writeSideBySide();
@@ -72,53 +58,14 @@ class BoxscoreWriter {
         for (const std::string& weather : game_.weatherLines) {
             line(weather);
         }
-        // The scoresheet page follows the form feed; the reader stops at that line.
-        line("\f" + firstLine);
-        line(" ");
-        line("Scoresheet");
+        // The reader of the boxscore stops at the scoresheet's form feed.
+        for (const std::string& page : scoresheetLines(game_)) {
+            line(page);
+        }
+        for (const std::string& page : playByPlayLines(game_)) {
+            line(page);
+        }
         return std::move(text_);
-    }
-
-    std::string rowStart(const GeneratedTeam& team) const {
-        return padRight(std::to_string(game_.year) + " " + team.nickname, 20) + " ";
-    }
-
-    static std::string totalsTail(const GeneratedTeam& team) {
-        return "    " + format("%2d", team.runs) + format("%3d", team.hits) +
-               format("%3d", team.errors) + "    " + format("%2d", team.leftOnBase) +
-               format("%3d", team.doublePlays);
-    }
-
-    void writeLineScoreBlock(int first, int last, bool withTotals) {
-        std::string header(21, ' ');
-        for (int inning = first; inning <= last; ++inning) {
-            header += format("%3d", inning);
-        }
-        if (withTotals) {
-            header += "     R  H  E   LOB DP";
-        }
-        line(header);
-        for (const GeneratedTeam& team : game_.teams) {
-            std::string row = rowStart(team);
-            for (int inning = first; inning <= last; ++inning) {
-                row += padLeft(team.inningRuns[static_cast<std::size_t>(inning - 1)], 3);
-            }
-            if (withTotals) {
-                row += totalsTail(team);
-            }
-            line(row);
-        }
-    }
-
-    // Twelve innings fit on one line; longer games continue in a second block.
-    void writeLineScore() {
-        if (game_.innings <= 12) {
-            writeLineScoreBlock(1, game_.innings, true);
-            return;
-        }
-        writeLineScoreBlock(1, 12, false);
-        line(" ");
-        writeLineScoreBlock(13, game_.innings, true);
     }
 
     static std::string nameField(const GeneratedBatter& batter) {
@@ -323,8 +270,6 @@ class BoxscoreWriter {
             line(current);
         }
     }
-
-    std::string twoDigitYear() const { return format("%02d", game_.year % 100); }
 
     const GeneratedGame& game_;
     BattingLayout layout_;

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <random>
 #include <string_view>
 #include <vector>
+
+#include "tools/dice.h"
+#include "tools/game_plays.h"
+#include "tools/score_plan.h"
 
 namespace quillbat::generator {
 namespace {
@@ -47,24 +50,6 @@ constexpr std::array<std::string_view, 8> kWinds = {
 
 constexpr std::array<std::string_view, 9> kPositions = {"c",  "1b", "2b", "3b", "ss",
                                                         "lf", "cf", "rf", "dh"};
-
-// Draws from the seed alone; the modulo keeps the numbers the same with every standard library.
-class Dice {
-  public:
-    explicit Dice(std::uint32_t seed) : engine_(seed) {}
-
-    int between(int low, int high) {
-        return low + static_cast<int>(engine_() % static_cast<std::uint32_t>(high - low + 1));
-    }
-    bool chance(int percent) { return between(1, 100) <= percent; }
-    template <typename T, std::size_t N>
-    const T& pick(const std::array<T, N>& items) {
-        return items[static_cast<std::size_t>(between(0, static_cast<int>(N) - 1))];
-    }
-
-  private:
-    std::mt19937 engine_;
-};
 
 // The kinds of day a featured batter can have, one for each batter category of the article.
 enum class StarDay {
@@ -121,9 +106,11 @@ class GameMaker {
         }
         featureStars();
         for (GeneratedTeam& team : game_.teams) {
+            keepHittingWithinRuns(team, std::nullopt);
             finishTeamTotals(team);
         }
         makePitchers();
+        playTheGame();
         chooseNotesAndWeather();
         return std::move(game_);
     }
@@ -159,82 +146,19 @@ class GameMaker {
     }
 
     void chooseScore() {
-        game_.innings = 9;
-        int loser = 0;
-        int winner = 0;
-        switch (dice_.between(0, 5)) {
-            case 0:  // close
-                loser = dice_.between(0, 6);
-                winner = loser + dice_.between(1, 2);
-                break;
-            case 1: {  // a margin of 3 to 6, never exactly double
-                loser = dice_.between(1, 6);
-                int margin = dice_.between(3, 6);
-                if (margin == loser) {
-                    margin = margin == 6 ? 5 : margin + 1;
-                }
-                winner = loser + margin;
-                break;
-            }
-            case 2:  // the winner scores twice the loser's runs
-                loser = dice_.between(3, 6);
-                winner = 2 * loser;
-                break;
-            case 3:  // rout
-                loser = dice_.between(1, 5);
-                winner = loser + dice_.between(7, 12);
-                break;
-            case 4:  // shutout
-                winner = dice_.between(3, 12);
-                break;
-            default:  // extra innings, a few long ones
-                game_.innings = dice_.chance(80) ? dice_.between(10, 12) : dice_.between(13, 20);
-                loser = dice_.between(0, 6);
-                winner = loser + (dice_.chance(80) ? 1 : dice_.between(2, 5));
-                break;
-        }
-        bool doubled = winner == 2 * loser && loser > 0;
-        homeWins_ = doubled && loser < 5 ? true : dice_.chance(55);
+        ScorePlan plan = planScore(dice_);
+        game_.innings = plan.innings;
+        homeWins_ = plan.homeWins;
         winner_ = homeWins_ ? 1 : 0;
-        winnerTeam().runs = winner;
-        loserTeam().runs = loser;
-        spreadRuns();
+        for (std::size_t team = 0; team < 2; ++team) {
+            game_.teams[team].runs = plan.runs[team];
+            game_.teams[team].inningRuns = std::move(plan.cells[team]);
+        }
+        goAhead_ = std::move(plan.goAhead);
     }
 
     GeneratedTeam& winnerTeam() { return game_.teams[static_cast<std::size_t>(winner_)]; }
     GeneratedTeam& loserTeam() { return game_.teams[static_cast<std::size_t>(1 - winner_)]; }
-
-    // The loser's runs fall in regulation; the winner's lead comes in the last inning it bats,
-    // and a home team ahead after the top of the ninth does not bat ("x").
-    void spreadRuns() {
-        for (GeneratedTeam& team : game_.teams) {
-            team.inningRuns.assign(static_cast<std::size_t>(game_.innings), "0");
-        }
-        int regulation = std::min(game_.innings, 9);
-        auto scatter = [&](GeneratedTeam& team, int runs, int lastInning) {
-            std::vector<int> perInning(static_cast<std::size_t>(game_.innings), 0);
-            for (int run = 0; run < runs; ++run) {
-                ++perInning[static_cast<std::size_t>(dice_.between(0, lastInning - 1))];
-            }
-            for (std::size_t i = 0; i < perInning.size(); ++i) {
-                team.inningRuns[i] = std::to_string(perInning[i]);
-            }
-        };
-        GeneratedTeam& loser = loserTeam();
-        GeneratedTeam& winner = winnerTeam();
-        scatter(loser, loser.runs, regulation);
-        if (game_.innings > 9) {
-            scatter(winner, loser.runs, regulation);
-            int last = game_.innings - 1;
-            winner.inningRuns[static_cast<std::size_t>(last)] =
-                std::to_string(winner.runs - loser.runs);
-        } else if (homeWins_) {
-            scatter(winner, winner.runs, 8);
-            winner.inningRuns[8] = "x";
-        } else {
-            scatter(winner, winner.runs, 9);
-        }
-    }
 
     // ---- batters ----
 
@@ -260,6 +184,7 @@ class GameMaker {
             GeneratedBatter line;
             line.name = freshName();
             line.substitute = slot >= lineup;
+            line.enteredInning = line.substitute ? dice_.between(5, 9) : 0;
             line.position = line.substitute
                                 ? (dice_.chance(70) ? "ph" : "pr")
                                 : std::string(kPositions[static_cast<std::size_t>(slot)]);
@@ -459,20 +384,81 @@ class GameMaker {
         }
     }
 
+    // What the go-ahead play gave its batter, which his line keeps.
+    struct Credit {
+        std::size_t batter;
+        int homeRuns;
+        int rbi;
+    };
+
+    // A team hits no more homers than it scores runs, and drives in no more runs than it
+    // scores; every batter drives in at least his homers. Extra homers become doubles.
+    static void keepHittingWithinRuns(GeneratedTeam& team, std::optional<Credit> credit) {
+        auto total = [&](int GeneratedBatter::*count) {
+            int sum = 0;
+            for (const GeneratedBatter& line : team.batters) {
+                sum += line.*count;
+            }
+            return sum;
+        };
+        auto kept = [&](std::size_t b, int Credit::*count) {
+            return credit && credit->batter == b ? (*credit).*count : 0;
+        };
+        const int otherRunsBattedIn = credit ? credit->rbi - credit->homeRuns : 0;
+        for (std::size_t b = team.batters.size(); b-- > 0;) {
+            GeneratedBatter& line = team.batters[b];
+            while (line.homeRuns > kept(b, &Credit::homeRuns) &&
+                   total(&GeneratedBatter::homeRuns) + otherRunsBattedIn > team.runs) {
+                --line.homeRuns;
+                ++line.doubles;
+            }
+        }
+        for (std::size_t b = team.batters.size(); b-- > 0;) {
+            GeneratedBatter& line = team.batters[b];
+            while (line.rbi > std::max(line.homeRuns, kept(b, &Credit::rbi)) &&
+                   total(&GeneratedBatter::rbi) > team.runs) {
+                --line.rbi;
+            }
+        }
+    }
+
     void finishTeamTotals(GeneratedTeam& team) {
+        sumHits(team);
+        for (GeneratedBatter& line : team.batters) {
+            line.runs = line.hits + line.walks > 0 ? dice_.between(0, 2) : 0;
+        }
+        settleRuns(team);
+        team.errors = dice_.chance(15) ? dice_.between(4, 5) : dice_.between(0, 2);
+        team.leftOnBase = dice_.chance(20) ? dice_.between(11, 16) : dice_.between(2, 10);
+        team.doublePlays = dice_.chance(10) ? dice_.between(4, 5) : dice_.between(0, 3);
+    }
+
+    // The batters' runs add up to the team's, each homer scoring its hitter; runs are taken
+    // from the end of the list first.
+    static void settleRuns(GeneratedTeam& team) {
+        int runs = 0;
+        for (GeneratedBatter& line : team.batters) {
+            line.runs = std::max(line.runs, line.homeRuns);
+            runs += line.runs;
+        }
+        for (std::size_t b = team.batters.size(); b-- > 0 && runs > team.runs;) {
+            GeneratedBatter& line = team.batters[b];
+            const int fewer = std::min(runs - team.runs, line.runs - line.homeRuns);
+            line.runs -= fewer;
+            runs -= fewer;
+        }
+        for (std::size_t b = 0; runs < team.runs; b = (b + 1) % team.batters.size()) {
+            ++team.batters[b].runs;
+            ++runs;
+        }
+    }
+
+    static void sumHits(GeneratedTeam& team) {
         team.hits = 0;
         for (GeneratedBatter& line : team.batters) {
             line.hits = std::min(line.hits, line.atBats);
             team.hits += line.hits;
         }
-        int runsLeft = team.runs;
-        for (GeneratedBatter& line : team.batters) {
-            line.runs = std::min(runsLeft, line.hits + line.walks > 0 ? dice_.between(0, 2) : 0);
-            runsLeft -= line.runs;
-        }
-        team.errors = dice_.chance(15) ? dice_.between(4, 5) : dice_.between(0, 2);
-        team.leftOnBase = dice_.chance(20) ? dice_.between(11, 16) : dice_.between(2, 10);
-        team.doublePlays = dice_.chance(10) ? dice_.between(4, 5) : dice_.between(0, 3);
     }
 
     // ---- pitchers ----
@@ -601,40 +587,130 @@ class GameMaker {
             winner.pitchers.push_back(pitcher(outs));
             outsLeft -= outs;
         }
-        Record won = winnerRecord();
-        std::size_t winnerIndex = completeGame || dice_.chance(75)
-                                      ? 0
-                                      : static_cast<std::size_t>(dice_.between(
-                                            1, static_cast<int>(winner.pitchers.size()) - 1));
-        GeneratedPitcher& winning = winner.pitchers[winnerIndex];
-        winning.decision = (dice_.chance(5) && winnerIndex > 0 ? "BS 1, W " : "W ") +
-                           std::to_string(won.wins) + "-" + std::to_string(won.losses);
-        std::size_t closer = winner.pitchers.size() - 1;
-        if (closer > winnerIndex && dice_.chance(70)) {
-            static constexpr std::array<int, 17> kSaves = {1,  2,  5,  9,  10, 11, 14, 19, 20,
-                                                           21, 22, 23, 24, 30, 31, 33, 42};
-            winner.pitchers[closer].decision = "S " + std::to_string(dice_.pick(kSaves));
-            if (closer > winnerIndex + 1 && dice_.chance(50)) {
-                winner.pitchers[closer - 1].decision = "H " + std::to_string(dice_.between(1, 9));
-            }
-        }
+        won_ = winnerRecord();
 
-        // The losers: a starter and a bullpen, the loss to the starter most of the time.
-        int loserOutsLeft = homeWins_ && game_.innings == 9 ? gameOuts - 3 : gameOuts;
+        // The losers: a starter and a bullpen. They record every out of the winners' turns:
+        // none in the ninth the home team did not need, only those before a walk-off.
+        int loserOutsLeft = homeWins_ ? gameOuts - 3 + goAhead_.walkoffOuts.value_or(0) : gameOuts;
         while (loserOutsLeft > 0) {
             int outs = loser.pitchers.empty() ? std::min(loserOutsLeft, dice_.between(2, 24))
                                               : std::min(loserOutsLeft, dice_.between(1, 7));
             loser.pitchers.push_back(pitcher(outs));
             loserOutsLeft -= outs;
         }
-        Record lost = loserRecord();
-        std::size_t loserIndex = dice_.chance(75)
-                                     ? 0
-                                     : static_cast<std::size_t>(dice_.between(
-                                           0, static_cast<int>(loser.pitchers.size()) - 1));
-        loser.pitchers[loserIndex].decision = (dice_.chance(5) ? "BS 1, L " : "L ") +
-                                              std::to_string(lost.wins) + "-" +
-                                              std::to_string(lost.losses);
+        lost_ = loserRecord();
+    }
+
+    // ---- the play-by-play and the boxscore that agrees with it ----
+
+    void playTheGame() {
+        PlayedGame played = playGame(game_, goAhead_, dice_);
+        game_.playByPlay = std::move(played.halves);
+        game_.goAhead = played.goAhead;
+        const auto winner = static_cast<std::size_t>(winner_);
+        if (played.goAheadBatter && creditsRunsBattedIn(played.goAheadKind)) {
+            GeneratedTeam& team = winnerTeam();
+            const std::size_t batter = *played.goAheadBatter;
+            creditGoAhead(team.batters[batter], played.goAheadKind, played.goAheadRuns);
+            const int homer = played.goAheadKind == PlayKind::kHomer ? 1 : 0;
+            keepHittingWithinRuns(team, Credit{batter, homer, played.goAheadRuns});
+            settleRuns(team);
+            sumHits(team);
+            goAheadBatter_ = team.batters[batter].name;
+        }
+        for (std::size_t team = 0; team < 2; ++team) {
+            std::vector<GeneratedBatter>& batters = game_.teams[team].batters;
+            for (std::size_t b = 9; b < batters.size(); ++b) {
+                if (played.inningEntered[team][b] > 0) {
+                    batters[b].enteredInning = played.inningEntered[team][b];
+                }
+            }
+            chargeRuns(game_.teams[team].pitchers, played.runsAllowed[team],
+                       game_.teams[1 - team].hits);
+        }
+        decide(played.pitcherAtGoAhead[winner], played.pitcherAtGoAhead[1 - winner]);
+    }
+
+    // Kinds of go-ahead play whose batter is credited with the runs batted in (not an error,
+    // a double play or a play without a batter).
+    static bool creditsRunsBattedIn(PlayKind kind) {
+        return kind != PlayKind::kReachedOnError && kind != PlayKind::kDoublePlayRun &&
+               hasBatter(kind);
+    }
+
+    // The go-ahead batter's line holds the hit or walk and the runs batted in of his play.
+    static void creditGoAhead(GeneratedBatter& line, PlayKind kind, int runs) {
+        switch (kind) {
+            case PlayKind::kHomer:
+                ++line.homeRuns;
+                break;
+            case PlayKind::kTriple:
+                ++line.triples;
+                break;
+            case PlayKind::kDouble:
+            case PlayKind::kDoubleAll:
+                ++line.doubles;
+                break;
+            case PlayKind::kWalk:
+                ++line.walks;
+                break;
+            default:
+                break;
+        }
+        const bool hit = kind == PlayKind::kHomer || kind == PlayKind::kTriple ||
+                         kind == PlayKind::kDouble || kind == PlayKind::kDoubleAll ||
+                         kind == PlayKind::kSingle || kind == PlayKind::kSingleHold;
+        if (hit) {
+            ++line.hits;
+            line.atBats = std::max(line.atBats, line.hits);
+        }
+        line.rbi = std::max(line.rbi + runs, line.homeRuns);
+        line.seasonHomeRuns = std::max(line.seasonHomeRuns, line.homeRuns);
+        line.seasonTriples = std::max(line.seasonTriples, line.triples);
+        line.seasonDoubles = std::max(line.seasonDoubles, line.doubles);
+        line.seasonRbi = std::max(line.seasonRbi, line.rbi);
+    }
+
+    // Each pitcher's runs are those scored while he was on the mound, his earned runs no more;
+    // the hits the staff allowed are the other team's, shared out as his line had them.
+    static void chargeRuns(std::vector<GeneratedPitcher>& staff, const std::vector<int>& runs,
+                           int hits) {
+        int drawnHits = 0;
+        for (std::size_t p = 0; p < staff.size(); ++p) {
+            staff[p].runs = runs[p];
+            staff[p].earnedRuns = std::min(staff[p].earnedRuns, runs[p]);
+            drawnHits += staff[p].hits;
+        }
+        int hitsLeft = hits;
+        for (GeneratedPitcher& pitcher : staff) {
+            pitcher.hits = drawnHits == 0 ? 0 : pitcher.hits * hits / drawnHits;
+            hitsLeft -= pitcher.hits;
+        }
+        for (std::size_t p = staff.size() - 1; hitsLeft > 0;
+             p = p == 0 ? staff.size() - 1 : p - 1) {
+            ++staff[p].hits;
+            --hitsLeft;
+        }
+    }
+
+    // The win to the winners' pitcher of record at the go-ahead play, the loss to the losers'
+    // pitcher on the mound then, a save (and a hold before it) to the winners' last pitcher.
+    void decide(std::size_t winning, std::size_t losing) {
+        std::vector<GeneratedPitcher>& winners = winnerTeam().pitchers;
+        winners[winning].decision = (winning > 0 && dice_.chance(5) ? "BS 1, W " : "W ") +
+                                    std::to_string(won_.wins) + "-" + std::to_string(won_.losses);
+        std::size_t closer = winners.size() - 1;
+        if (closer > winning && dice_.chance(70)) {
+            static constexpr std::array<int, 17> kSaves = {1,  2,  5,  9,  10, 11, 14, 19, 20,
+                                                           21, 22, 23, 24, 30, 31, 33, 42};
+            winners[closer].decision = "S " + std::to_string(dice_.pick(kSaves));
+            if (closer > winning + 1 && dice_.chance(50)) {
+                winners[closer - 1].decision = "H " + std::to_string(dice_.between(1, 9));
+            }
+        }
+        loserTeam().pitchers[losing].decision = (dice_.chance(5) ? "BS 1, L " : "L ") +
+                                                std::to_string(lost_.wins) + "-" +
+                                                std::to_string(lost_.losses);
     }
 
     // ---- notes, substitutions, fielding and weather ----
@@ -646,19 +722,13 @@ class GameMaker {
                     team.batters[static_cast<std::size_t>(dice_.between(0, 8))].name);
             }
             for (GeneratedBatter& batter : team.batters) {
-                batter.enteredInning = batter.substitute ? dice_.between(5, 9) : 0;
                 batter.putouts = dice_.between(0, 9);
                 batter.assists = dice_.between(0, 4);
             }
         }
         int kind = dice_.between(0, 99);
         if (kind >= 3) {
-            for (const GeneratedBatter& batter : winnerTeam().batters) {
-                if (batter.rbi > 0) {
-                    game_.gameWinningRbi = batter.name;
-                    break;
-                }
-            }
+            game_.gameWinningRbi = goAheadBatter_;
         }
         // Without a weather line the temperature reads as none after a GWRBI line and as 0
         // without one. The notes range ends at the weather line, so a side-by-side game never
@@ -720,6 +790,10 @@ class GameMaker {
     std::vector<std::string> usedNames_;
     int winner_ = 1;  // index into game_.teams
     bool homeWins_ = true;
+    GoAheadPlan goAhead_;
+    Record won_{};
+    Record lost_{};
+    std::string goAheadBatter_;  // credited with the go-ahead runs batted in
 };
 
 }  // namespace

@@ -62,16 +62,47 @@ struct GeneratedTeam {
     int doublePlays = 0;
 };
 
+// One play of the play-by-play, as its line prints it.
+struct GeneratedPlay {
+    std::vector<std::string> changes;  // changes of players announced just before it
+    std::array<int, 2> scoreBefore{};  // visitors, home
+    int outs = 0;
+    std::array<bool, 3> runners{};  // first, second, third
+    int balls = 0;                  // the count before the last pitch
+    int strikes = 0;
+    std::string text;     // the event text without the pitches
+    std::string pitches;  // empty: the line prints none (a balk)
+    int batter = -1;      // the batter's place in his team's batters; -1 for a play without one
+    std::string mark;     // what the scoresheet prints for the batter: "k", "63", "S", "HR"
+};
+
+struct GeneratedHalfInning {
+    int inning = 1;
+    bool bottom = false;  // the home team batting
+    std::vector<GeneratedPlay> plays;
+};
+
+// The play that put the winners ahead for good, as the play-by-play has it.
+struct GeneratedGoAhead {
+    int inning = 1;
+    bool bottom = false;
+    std::string event;   // "homer", "single", "wildPitch", ... "out"
+    std::string batter;  // empty for a play without one (a wild pitch, an error)
+    bool walkoff = false;
+};
+
 // A made-up game with every printed value decided, ready to be laid out as a boxscore.
 struct GeneratedGame {
     std::string date;  // as line 1 prints it: "4/10/1999"
     int year = 2000;
     std::string ballpark;
     int innings = 9;
-    std::array<GeneratedTeam, 2> teams;     // visitors, home
-    std::vector<std::string> errorNames;    // the fielders of the "E-" notes list
-    std::string gameWinningRbi;             // empty: no "GWRBI:" line
-    std::vector<std::string> weatherLines;  // empty: no weather line
+    std::array<GeneratedTeam, 2> teams;           // visitors, home
+    std::vector<std::string> errorNames;          // the fielders of the "E-" notes list
+    std::string gameWinningRbi;                   // empty: no "GWRBI:" line
+    std::vector<std::string> weatherLines;        // empty: no weather line
+    std::vector<GeneratedHalfInning> playByPlay;  // every half-inning played, in order
+    GeneratedGoAhead goAhead;
 };
 
 }  // namespace quillbat::generator

@@ -9,6 +9,7 @@
 #include "fuzz/boxscore_check.h"
 #include "fuzz/phrase_check.h"
 #include "fuzz/shipped_phrases.h"
+#include "fuzz/story_check.h"
 #include "system/file_system.h"
 
 namespace quillbat::fuzzing {
@@ -44,6 +45,7 @@ TEST(FuzzReplay, EveryInputPassesItsChecks) {
                      [&](const std::string& bytes) { checkBoxscoreInput(bytes, phrases); }),
               0);
     EXPECT_GT(replay("phrase_file", [](const std::string& bytes) { checkPhraseInput(bytes); }), 0);
+    EXPECT_GT(replay("play_by_play", [](const std::string& bytes) { checkStoryInput(bytes); }), 0);
 }
 
 }  // namespace
