@@ -7,9 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "system/env.h"
-#include "system/file_system.h"
-#include "core/folder_phrase_source.h"
 #include "article/article_context.h"
 #include "article/random_source.h"
 #include "article/write_article.h"
@@ -17,6 +14,9 @@
 #include "boxscore/boxscore_reader.h"
 #include "boxscore/input_error.h"
 #include "boxscore/play_by_play.h"
+#include "core/folder_phrase_source.h"
+#include "system/env.h"
+#include "system/file_system.h"
 
 namespace {
 

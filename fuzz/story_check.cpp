@@ -4,10 +4,10 @@
 #include <sstream>
 #include <string>
 
-#include "core/record_json.h"
 #include "boxscore/boxscore_reader.h"
 #include "boxscore/input_error.h"
 #include "boxscore/play_by_play.h"
+#include "core/record_json.h"
 #include "fuzz/fuzz_check_failure.h"
 
 namespace quillbat::fuzzing {

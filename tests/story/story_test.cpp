@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "system/file_system.h"
-#include "core/record_json.h"
 #include "boxscore/boxscore_reader.h"
+#include "core/record_json.h"
+#include "system/file_system.h"
 
 namespace quillbat {
 namespace {
