@@ -17,12 +17,12 @@ namespace {
 bool writeArticleOf(const std::string& boxscore, std::uint32_t seed, const CliOptions& options,
                     PhraseSource& phrases, Env& env, std::ostream& out, std::ostream& err,
                     bool& somethingPrinted) {
-    const GameLoad load = loadGame(env, boxscore, phrases, seed, options.names);
+    const GameLoad load = loadGame(env, boxscore, phrases, seed, {.names = options.names});
     if (!load.complete) {
         err << load.message << '\n';
         return false;
     }
-    const ArticleParts parts = articleParts(load.game->record, load.game->article);
+    const ArticleParts parts = articleParts(*load.game);
     if (options.format == ArticleFormat::kText) {
         out << parts.article << '\n';
     } else {

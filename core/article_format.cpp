@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/game_headline.h"
-
 namespace quillbat {
 namespace {
 
@@ -163,8 +161,8 @@ std::string_view fileEnding(ArticleFormat format) {
     return "txt";
 }
 
-ArticleParts articleParts(const GameRecord& record, std::string article) {
-    return {gameHeadline(record), lineScoreOf(record), std::move(article)};
+ArticleParts articleParts(const LoadedGame& game) {
+    return {game.headline, lineScoreOf(game.record), game.article};
 }
 
 std::string renderArticle(ArticleFormat format, const ArticleParts& parts) {

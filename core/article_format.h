@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "boxscore/game_record.h"
+#include "core/load_game.h"
 #include "core/line_score.h"
 
 // The renderings of a game story for the places it is posted: plain text, forum BBCode,
@@ -23,8 +24,8 @@ struct ArticleParts {
     std::string article;
 };
 
-// The headline and line score of record, with article.
-ArticleParts articleParts(const GameRecord& record, std::string article);
+// The headline, line score and article of a loaded game.
+ArticleParts articleParts(const LoadedGame& game);
 
 // One rendering of the parts.
 // - kText: the article alone, unchanged.

@@ -5,6 +5,7 @@
 #include "article/write_article.h"
 #include "boxscore/input_error.h"
 #include "core/boxscore_file.h"
+#include "core/game_headline.h"
 #include "system/file_system.h"
 
 namespace quillbat {
@@ -27,15 +28,20 @@ ScoreboardValues scoreboardValues(const GameRecord& record) {
 }
 
 GameLoad loadGame(Env& env, const std::string& boxscorePath, PhraseSource& phrases,
-                  std::uint32_t seed, NameStyle names) {
+                  std::uint32_t seed, const ArticleOptions& options) {
     GameLoad load;
     try {
-        GameRecord record = readBoxscoreFile(env, boxscorePath).record;
-        if (names == NameStyle::kNewspaper) {
+        GameRecord record =
+            readBoxscoreFile(env, boxscorePath,
+                             options.story ? StoryReading::kRead : StoryReading::kSkip)
+                .record;
+        if (options.names == NameStyle::kNewspaper) {
             useNewspaperNames(record);
         }
         ScoreboardValues scoreboard = scoreboardValues(record);
-        load.game = LoadedGame{std::move(record), std::move(scoreboard), {}};
+        std::string headline = gameHeadline(record);
+        load.game =
+            LoadedGame{std::move(record), std::move(scoreboard), std::move(headline), {}};
     } catch (const InputError& error) {
         load.message = error.what();
         return load;

@@ -29,11 +29,18 @@ struct ScoreboardValues {
 // The scoreboard values of a game.
 ScoreboardValues scoreboardValues(const GameRecord& record);
 
+// How a load writes the article.
+struct ArticleOptions {
+    NameStyle names = NameStyle::kBoxscore;  // how the players' names are written
+    bool story = false;  // read the play-by-play and tell how the game was won
+};
+
 // A boxscore that was read, with its article.
 struct LoadedGame {
     GameRecord record;
     ScoreboardValues scoreboard;
-    std::string article;  // the bytes the paragraph writers appended, in order
+    std::string headline;  // what the forum formats print above the line score
+    std::string article;   // the bytes the paragraph writers appended, in order
 };
 
 // What a load gives a window to show.
@@ -48,12 +55,13 @@ struct GameLoad {
     std::string message;
 };
 
-// Reads the boxscore at boxscorePath (UTF-8) through env whole, batting rows and stars included,
-// then writes its article with the phrase files of phrases and the random source seeded with seed,
-// the players' names in the style names (the record given back holds them so too). Reading
-// comes first, so a refused boxscore gives no game at all.
+// Reads the boxscore at boxscorePath (UTF-8) through env whole, batting rows and stars included
+// (and, with the story, its play-by-play), then writes its headline and article with the phrase
+// files of phrases and the random source seeded with seed, the players' names in the style the
+// options name (the record given back holds them so too). Reading comes first, so a refused
+// boxscore gives no game at all.
 GameLoad loadGame(Env& env, const std::string& boxscorePath, PhraseSource& phrases,
-                  std::uint32_t seed, NameStyle names = NameStyle::kBoxscore);
+                  std::uint32_t seed, const ArticleOptions& options = {});
 
 // The folder that holds a boxscore, which the Open dialog remembers (UTF-8).
 std::string boxscoreFolder(const std::string& boxscorePath);

@@ -26,12 +26,14 @@ GameLoad DesktopSession::load(const std::string& chosenPath) {
     const std::filesystem::path full =
         std::filesystem::absolute(pathFromUtf8(chosenPath), noFullName);
     const std::string boxscorePath = noFullName ? chosenPath : pathToUtf8(full);
-    GameLoad load = loadGame(env_, boxscorePath, phrases_, seeds_.next(), settings_.nameStyle());
+    GameLoad load =
+        loadGame(env_, boxscorePath, phrases_, seeds_.next(), {.names = settings_.nameStyle()});
     if (!load.game) {
         return load;
     }
     lastBoxscore_ = boxscorePath;
-    lastGame_ = articleParts(load.game->record, {});
+    lastGame_ = articleParts(*load.game);
+    lastGame_->article.clear();
     if (load.complete) {
         try {
             settings_.rememberFolder(boxscoreFolder(boxscorePath));

@@ -95,7 +95,8 @@ ArticleParts markupParts() {
     GameRecord record = withCells(game(1, 0, 4), "1 0 0 0", "0 0 0 x");
     record.teamName[kVisitors] = "<script>";
     record.teamName[kHome] = "```[url=x]*_|";
-    return articleParts(record, "  Tom & \"Jo\" [i]won*  \r\n\r\n  2nd ` line ");
+    return {gameHeadline(record), lineScoreOf(record),
+            "  Tom & \"Jo\" [i]won*  \r\n\r\n  2nd ` line "};
 }
 
 TEST(RenderArticle, EveryValueStaysTextInEveryFormat) {
