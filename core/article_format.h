@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "boxscore/game_record.h"
-#include "core/load_game.h"
 #include "core/line_score.h"
+#include "core/load_game.h"
 
 // The renderings of a game story for the places it is posted: plain text, forum BBCode,
 // Markdown (Discord, Reddit, GitHub) and an HTML fragment for a web page.
