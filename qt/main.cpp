@@ -1,6 +1,7 @@
 // quillbat: the desktop program.
 //   quillbat [--seed N] [BOXSCORE]
 //   quillbat --version
+//   quillbat --help
 
 #include <QApplication>
 #include <cstdio>
@@ -26,9 +27,15 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const auto& given = std::get<quillbat::DesktopArguments>(parsed);
-    if (given.version) {
-        std::printf("quillbat %s\n", std::string(quillbat::programVersion()).c_str());
-        return 0;
+    switch (given.start) {
+        case quillbat::DesktopStart::kPrintVersion:
+            std::printf("quillbat %s\n", std::string(quillbat::programVersion()).c_str());
+            return 0;
+        case quillbat::DesktopStart::kPrintHelp:
+            std::fputs(quillbat::desktopHelp().c_str(), stdout);
+            return 0;
+        case quillbat::DesktopStart::kWindows:
+            break;
     }
 
     QApplication application(argc, argv);
