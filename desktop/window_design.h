@@ -187,6 +187,10 @@ inline constexpr std::string_view kDesktopOptions =
     "  --version   prints the version\n"
     "  --help      prints this help\n"
     "The desktop program needs a display; quillbat-cli writes articles without one.\n";
+// What the desktop program says on standard error, before it ends with status 1, when it finds
+// no display to show its windows on.
+inline constexpr std::string_view kNoDisplay =
+    "quillbat: the desktop program needs a display; quillbat-cli writes the articles without one";
 
 // The splash window: the name in blue above the picture, on white, for 2.5 seconds.
 inline constexpr std::string_view kSplashTitle = "Welcome to Quillbat";

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "core/version.h"
 #include "desktop/desktop_arguments.h"
 #include "desktop/desktop_session.h"
+#include "qt/application.h"
 #include "qt/conversions.h"
 #include "qt/main_window.h"
 #include "qt/pictures.h"
@@ -38,9 +40,9 @@ int main(int argc, char* argv[]) {
             break;
     }
 
-    QApplication application(argc, argv);
-    application.setApplicationName("Quillbat");
-    application.setWindowIcon(QIcon(quillbat::qt::baseballPicture(64)));
+    const std::unique_ptr<QApplication> application = quillbat::qt::makeApplication(argc, argv);
+    application->setApplicationName("Quillbat");
+    application->setWindowIcon(QIcon(quillbat::qt::baseballPicture(64)));
 
     quillbat::DesktopSession session(quillbat::thisProgramsFileLocations(), quillbat::systemEnv(),
                                      given.seed);
@@ -51,5 +53,5 @@ int main(int argc, char* argv[]) {
 
     auto* splash = new quillbat::qt::SplashWindow(mainWindow);
     splash->showMaximized();
-    return application.exec();
+    return application->exec();
 }
