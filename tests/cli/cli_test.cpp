@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
 #include "cli/check_phrases.h"
 #include "cli/cli_run.h"
+#include "cli/help_formatter.h"
 #include "core/save_article.h"
 #include "tests/support/memory_env.h"
 #include "tests/support/test_files.h"
@@ -60,6 +62,64 @@ class QuillbatCli : public testing::Test {
 
     TempFolder folder;
 };
+
+// Sets COLUMNS for the programs this test starts.
+void setColumns(const char* columns) {
+#ifdef _WIN32
+    _putenv_s("COLUMNS", columns);
+#else
+    setenv("COLUMNS", columns, 1);
+#endif
+}
+
+// The words of a text, one blank apart.
+std::string wordsOf(const std::string& text) {
+    std::istringstream in(text);
+    std::string words;
+    for (std::string word; in >> word;) {
+        words += word + " ";
+    }
+    return words;
+}
+
+// The help is help-80.txt at 80 columns; at 120 the same words fill wider lines.
+TEST_F(QuillbatCli, HelpIsWrappedToTheColumnsGivenWithoutWhatOptionsExclude) {
+    setColumns("80");
+    const CliRun narrow = run({"--help"});
+    setColumns("120");
+    const CliRun wide = run({"--help"});
+    EXPECT_EQ(narrow.status, 0);
+    EXPECT_EQ(narrow.out, readWholeFile(kSourceFolder / "tests/cli/help-80.txt", "help-80.txt"));
+    EXPECT_EQ(wide.status, 0);
+    EXPECT_EQ(wordsOf(wide.out), wordsOf(narrow.out));
+    std::size_t widest = 0;
+    std::istringstream lines(wide.out);
+    for (std::string line; std::getline(lines, line);) {
+        widest = std::max(widest, line.size());
+    }
+    EXPECT_GT(widest, 80U);
+    EXPECT_LE(widest, 120U);
+}
+
+// Words fill a line up to the width exactly; one column more goes on the next line, after the
+// indent of the next lines. A word longer than a line has one of its own.
+TEST(HelpFormatterTest, WrapsWordsAtTheWidth) {
+    struct Case {
+        std::string_view text;
+        std::size_t width;
+        std::string wrapped;
+    };
+    const Case cases[] = {
+        {"aaa bbb ccc", 13, "> aaa bbb ccc\n"},
+        {"aaa bbb ccc", 12, "> aaa bbb\n  ccc\n"},
+        {"aaa  bbb ", 9, "> aaa bbb\n"},
+        {"aaa bbbbbbbbbbbb c", 8, "> aaa\n  bbbbbbbbbbbb\n  c\n"},
+        {"", 8, "> \n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wrapWords(c.text, c.width, "> ", "  "), c.wrapped) << c.text << " " << c.width;
+    }
+}
 
 TEST_F(QuillbatCli, BadUsageExitsWithTwoAndPrintsNoArticle) {
     const std::vector<std::vector<std::string>> usages = {
