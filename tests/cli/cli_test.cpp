@@ -145,14 +145,17 @@ TEST_F(QuillbatCli, RefusedBoxscoresAreReportedAndTheBatchGoesOn) {
     const std::string missing = folder.utf8("missing.box");
     const std::string bad = folder.utf8("bad.box");
     const std::string game = folder.utf8("gm05.box");
+    const std::string empty = folder.utf8("empty.box");
     folder.write("bad.box", "not a boxscore\r\n");
+    folder.write("empty.box", "");
     fs::copy_file(pathFromUtf8(kGame), folder / "gm05.box");
-    CliRun result =
-        run({"--seed", "4294967295", "--data", kPhrases, "--save", missing, game, bad, game});
+    CliRun result = run(
+        {"--seed", "4294967295", "--data", kPhrases, "--save", missing, game, bad, game, empty});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, printed(0) + printed(2));
     EXPECT_EQ(result.err, missing + ": cannot be opened: no such file\n" + bad +
-                              ": has no line score: it is not a boxscore of the game\n");
+                              ": has no line score: it is not a boxscore of the game\n" + empty +
+                              ": is empty\n");
     const std::string last = printed(2);
     EXPECT_EQ(folder.read("gm05.txt"), savedArticleText(last.substr(0, last.size() - 1)));
     // A phrase-file error prints no part of the article.
