@@ -8,6 +8,10 @@
 namespace quillbat {
 
 int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
+    if (const std::optional<std::string> fault = phraseFolderFault(folder, systemEnv())) {
+        out << *fault << '\n';
+        return 1;
+    }
     FolderPhraseSource phrases(folder, systemEnv());
     const PhraseCheck check = checkPhraseFiles(phrases);
     for (const auto* found : {&check.problems, &check.warnings}) {

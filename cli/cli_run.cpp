@@ -5,6 +5,7 @@
 #include "core/boxscore_file.h"
 #include "core/folder_phrase_source.h"
 #include "core/load_game.h"
+#include "core/phrase_folders.h"
 #include "core/record_json.h"
 #include "core/save_article.h"
 #include "system/file_system.h"
@@ -53,6 +54,12 @@ bool writeRecordOf(const std::string& boxscore, Env& env, std::ostream& out, std
 }  // namespace
 
 int runCli(const CliOptions& options, Env& env, std::ostream& out, std::ostream& err) {
+    if (!options.record) {
+        if (const std::optional<std::string> fault = phraseFolderFault(options.dataFolder, env)) {
+            err << *fault << '\n';
+            return 1;
+        }
+    }
     bool allWritten = true;
     ArticleSeeds seeds(options.seed);
     // One source for the whole run: it parses each phrase file once and re-reads it only when

@@ -30,7 +30,9 @@ struct CliOptions {
 // reads no phrase file) followed by "\n" to out, the bytes unchanged; in a format other than
 // text, the rendering of the article instead, the renderings of two boxscores apart by an empty
 // line. Reads the boxscores and phrase files and, with save, writes each article (or rendering)
-// beside its boxscore through env. A refused boxscore or a phrase-file error writes one line
+// beside its boxscore through env. Unless record, a dataFolder that is no folder writes one line
+// naming it to err and nothing else is read or written. A refused boxscore or a phrase-file
+// error writes one line
 // naming the file and the reason to err and nothing to out for that boxscore; an article that
 // cannot be saved is printed all the same, then its file and the reason go to err. The run goes on
 // with the next boxscore. Returns 0 when every boxscore was written and saved, otherwise 1.

@@ -158,12 +158,11 @@ TEST_F(QuillbatCli, RefusedBoxscoresAreReportedAndTheBatchGoesOn) {
                               ": is empty\n");
     const std::string last = printed(2);
     EXPECT_EQ(folder.read("gm05.txt"), savedArticleText(last.substr(0, last.size() - 1)));
-    // A phrase-file error prints no part of the article.
+    // A phrase folder that does not exist is named, and nothing is written.
     result = run({"--data", folder.utf8("none"), kGame});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, pathToUtf8(folder / "none" / "temperature.dat") +
-                              ": cannot be opened: no such file\n");
+    EXPECT_EQ(result.err, folder.utf8("none") + ": the folder of phrase files does not exist\n");
     // A refused record too: the next boxscore's record is printed, and the status is 1.
     result = run({"--record", missing, kGame});
     EXPECT_EQ(result.status, 1);
@@ -174,6 +173,9 @@ TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {
     CliRun shipped = run({"--check-phrases", pathToUtf8(kSourceFolder / "data")});
     EXPECT_EQ(shipped.status, 0);
     EXPECT_EQ(shipped.out + shipped.err, "");
+    CliRun missing = run({"--check-phrases", folder.utf8("none")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, folder.utf8("none") + ": the folder of phrase files does not exist\n");
     fs::copy(kSourceFolder / "data", folder / "data");
     const std::string saves =
         "20,\"#savePitch# got #saves#.  \"\r\n0,\"#savePitch# got the last out.  \"\r\n";
@@ -211,6 +213,41 @@ TEST(RunCliTest, SavesEachArticleOrReportsTheFailedWrite) {
         EXPECT_EQ(out.str(), printed(7) + printed(8));
         EXPECT_EQ(err.str(), failWrites ? failed + failed : "");
         EXPECT_EQ(env.files.count("/league/riverton-at-harbor-city.txt"), failWrites ? 0U : 1U);
+    }
+}
+
+// A phrase folder that is not one stops the run before any boxscore is read; a record needs
+// none.
+TEST(RunCliTest, APhraseFolderThatIsNoFolderIsNamedAndNothingIsWritten) {
+    const std::string game = pathToUtf8("/league/riverton-at-harbor-city.box");
+    struct Case {
+        std::string dataFolder;
+        bool record;  // the game record instead of an article, which is then saved
+        std::string err;
+    };
+    const Case cases[] = {
+        {"/phrase", false, pathToUtf8("/phrase") + ": the folder of phrase files does not exist\n"},
+        {"/phrases/score.dat", false,
+         pathToUtf8("/phrases/score.dat") + ": is a file, not the folder of phrase files\n"},
+        {"/phrases/", false, ""},
+        {"/phrase", true, ""},
+    };
+    for (const Case& c : cases) {
+        MemoryEnv env;
+        env.copyFromDisk(kTestPhrases, "/phrases");
+        env.copyFromDisk(kSourceFolder / "examples", "/league");
+        std::ostringstream out;
+        std::ostringstream err;
+        const CliOptions options{.seed = 7,
+                                 .dataFolder = c.dataFolder,
+                                 .save = !c.record,
+                                 .record = c.record,
+                                 .boxscores = {game}};
+        EXPECT_EQ(runCli(options, env, out, err), c.err.empty() ? 0 : 1) << c.dataFolder;
+        EXPECT_EQ(err.str(), c.err);
+        EXPECT_EQ(out.str().empty(), !c.err.empty()) << c.dataFolder;
+        EXPECT_EQ(env.files.count("/league/riverton-at-harbor-city.txt"),
+                  c.err.empty() && !c.record ? 1U : 0U);
     }
 }
 
