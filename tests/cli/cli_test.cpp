@@ -271,6 +271,67 @@ std::string printed(Env& env, const std::vector<std::string>& boxscores, Article
     return out.str();
 }
 
+// A phrase file that cannot be loaded stops the run at the first article it fails, with one
+// line that tells how many boxscores were left; the articles before it stand. A category with
+// more than 126 templates fails only the games that draw from it. The second game of the batch
+// has a save (category "10"), the others none.
+TEST(RunCliTest, APhraseFileThatCannotBeLoadedStopsTheRun) {
+    const std::string noSave = pathToUtf8("/league/2026050306100.box");
+    const std::string save = pathToUtf8("/league/riverton-at-harbor-city.box");
+    const std::string other = pathToUtf8("/league/2026061507300.box");
+    const std::string saves = pathToUtf8(fs::path("/phrases") / "pitch_save.dat");
+    std::string tooMany;
+    for (int i = 0; i < 127; ++i) {
+        tooMany += "10,\"#savePitch# saved it.  \"\r\n";
+    }
+    struct Case {
+        std::optional<std::string> savesFile;  // nothing: there is none
+        std::vector<std::string> boxscores;
+        std::string err;
+        std::vector<std::string> written;  // the boxscores whose articles are printed
+    };
+    const Case cases[] = {
+        {"10,\"unclosed\r\n",
+         {noSave, save, other, other},
+         saves + ": line 1: quotation mark opened here is never closed (stopped: 2 more boxscores "
+                 "not written)\n",
+         {noSave}},
+        {std::nullopt,
+         {noSave, save, other},
+         saves + ": cannot be opened: no such file (stopped: 1 more boxscore not written)\n",
+         {noSave}},
+        {std::nullopt, {noSave, save}, saves + ": cannot be opened: no such file\n", {noSave}},
+        {tooMany,
+         {noSave, save, other},
+         saves + ": line 127: category \"10\" has more than 126 templates\n",
+         {noSave, other}},
+    };
+    for (const Case& c : cases) {
+        MemoryEnv env;
+        env.copyFromDisk(kTestPhrases, "/phrases");
+        env.copyFromDisk(kSourceFolder / "examples", "/league");
+        env.files.erase("/phrases/pitch_save.dat");
+        if (c.savesFile) {
+            env.files["/phrases/pitch_save.dat"] = *c.savesFile;
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        const CliOptions options{.seed = 7, .dataFolder = "/phrases", .boxscores = c.boxscores};
+        EXPECT_EQ(runCli(options, env, out, err), 1);
+        EXPECT_EQ(err.str(), c.err);
+        std::string expected;
+        for (const std::string& written : c.written) {
+            const std::size_t k = static_cast<std::size_t>(
+                std::find(c.boxscores.begin(), c.boxscores.end(), written) - c.boxscores.begin());
+            expected += testArticle(pathToUtf8(kSourceFolder / "examples" /
+                                               pathFromUtf8(written).filename()),
+                                    7 + static_cast<std::uint32_t>(k)) +
+                        "\n";
+        }
+        EXPECT_EQ(out.str(), expected) << c.err;
+    }
+}
+
 TEST(CliFormats, RenderingsApartByAnEmptyLineNoneForARefusedBoxscoreSavedUnderTheirEnding) {
     MemoryEnv env;
     env.copyFromDisk(kTestPhrases, "/phrases");
