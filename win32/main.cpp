@@ -46,7 +46,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto parsed = quillbat::parseDesktopArguments(given);
     if (auto* error = std::get_if<quillbat::DesktopUsageError>(&parsed)) {
         MessageBoxW(nullptr, quillbat::win32::wide(error->message).c_str(), L"Quillbat",
-                    MB_OK | MB_ICONERROR);
+                    MB_OK | MB_ICONWARNING);
         return 2;
     }
     const auto& options = std::get<quillbat::DesktopArguments>(parsed);
