@@ -78,7 +78,7 @@ TEST(FileSystemTest, AWriteRemovesTheTemporaryFilesAnEarlierOneOfTheSameFileLeft
         ".gm05.txt.quillbat-.tmp",
         ".gm05.txt.quillbat-7a.tmp",
         ".gm05.txt.quillbat-7.tmp.bak",
-        ".gm05.txt.Quillbat-7.tmp",
+        ".gm05.txt.quillbat-7.tm",
         "gm05.txt.quillbat-7.tmp",
         ".gm05.txt.tmp7",
         "gm05.txt.tmp3605607902821-16",
