@@ -17,6 +17,16 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/scripts/common.sh"
 cd "$QUILLBAT_ROOT"
 
+# CTest shows the output of a failed test only: runs the tests of the build folder given, then
+# prints why each skipped test skipped (its "skipped: ..." line) and the test's name.
+run_tests() {
+    local status=0
+    ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)" || status=$?
+    awk '/^[0-9]+\/[0-9]+ Test: / { test = $3 }
+         /^skipped: / { print $0 " [" test "]" }' "$1/Testing/Temporary/LastTest.log"
+    return "$status"
+}
+
 mode="${1:-}"
 ensure_packages "${QUILLBAT_PACKAGES[@]}"
 export QT_QPA_PLATFORM=offscreen
@@ -24,12 +34,12 @@ export QT_QPA_PLATFORM=offscreen
 case "$mode" in
 "")
     configure_and_build build
-    ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+    run_tests build
     ;;
 sanitize)
     configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLBAT_SANITIZE=ON
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
+        run_tests build-sanitize
     ;;
 windows)
     configure_and_build build

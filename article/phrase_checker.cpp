@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 #include <map>
 #include <string_view>
 
 #include "article/append_phrase.h"
 #include "article/phrase_catalog.h"
 #include "article/phrase_claims.h"
+#include "article/phrase_file.h"
 #include "boxscore/input_error.h"
 
 namespace quillbat {
@@ -52,9 +54,6 @@ class TemplateCheck {
     std::vector<std::string> faults() {
         if (text_.empty()) {
             return {"the template is empty"};
-        }
-        if (text_.find_first_of("\r\n") != std::string_view::npos) {
-            faults_.push_back("the template holds a line break; the article is one line");
         }
         checkTokens();
         checkRequiredTokens();
@@ -293,10 +292,17 @@ const CategoryGroup* groupOf(const PhraseFileEntry& entry, std::string_view cate
     return nullptr;
 }
 
-void checkFile(const PhraseFile& file, const PhraseFileEntry& entry, PhraseCheck& check) {
+void checkFile(const PhraseFileLines& reading, const PhraseFileEntry& entry, PhraseCheck& check) {
     std::string name(entry.fileName);
+    auto lineFault = reading.faults.begin();
+    const auto reportLineFaultsBefore = [&](int line) {
+        for (; lineFault != reading.faults.end() && lineFault->line < line; ++lineFault) {
+            check.problems.push_back({name, lineFault->line, "", lineFault->reason});
+        }
+    };
     std::map<std::string, int, std::less<>> counts;
-    for (const PhraseRecord& record : file.records) {
+    for (const PhraseRecord& record : reading.file.records) {
+        reportLineFaultsBefore(record.line);
         int count = ++counts[record.category];
         const CategoryGroup* group = groupOf(entry, record.category);
         if (group == nullptr && count == 1) {
@@ -321,6 +327,7 @@ void checkFile(const PhraseFile& file, const PhraseFileEntry& entry, PhraseCheck
                  "warning: " + quoted(claim) + " is more than this category knows"});
         }
     }
+    reportLineFaultsBefore(std::numeric_limits<int>::max());
     for (std::string_view category : categoriesOf(entry)) {
         if (counts.find(category) == counts.end()) {
             check.problems.push_back(
@@ -331,11 +338,12 @@ void checkFile(const PhraseFile& file, const PhraseFileEntry& entry, PhraseCheck
 
 }  // namespace
 
-PhraseCheck checkPhraseFiles(PhraseSource& phrases) {
+PhraseCheck checkPhraseFiles(const PhraseTexts& textOf) {
     PhraseCheck check;
     for (const PhraseFileEntry& entry : phraseCatalog()) {
+        const std::string name(entry.fileName);
         try {
-            checkFile(phrases.load(entry.fileName), entry, check);
+            checkFile(readPhraseFileLines(textOf(entry.fileName), name), entry, check);
         } catch (const InputError& error) {
             check.problems.push_back(
                 {std::string(entry.fileName), error.line(), "", error.reason()});

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "boxscore/input_error.h"
+#include "boxscore/text_lines.h"
 
 namespace quillbat {
 namespace {
@@ -132,6 +133,36 @@ PhraseFile parsePhraseFile(std::string_view text, const std::string& fileName) {
                          "ends with category \"" + last.value + "\" that has no template");
     }
     return file;
+}
+
+PhraseFileLines readPhraseFileLines(std::string_view text, const std::string& fileName) {
+    PhraseFileLines reading;
+    reading.file.fileName = fileName;
+    TextLines lines(text);
+    int number = 0;
+    for (std::string_view line; lines.next(line);) {
+        ++number;
+        std::vector<Field> fields;
+        try {
+            fields = FieldScanner(line, fileName).scan();
+        } catch (const InputError&) {
+            reading.faults.push_back(
+                {number, "quotation mark opened here is not closed on this line"});
+            continue;
+        }
+        if (fields.size() == 1) {
+            reading.faults.push_back({number, "no comma between a category and its template"});
+        } else if (fields.size() > 2) {
+            reading.faults.push_back(
+                {number,
+                 "a comma after the template: a template that holds a comma is written in "
+                 "quotation marks"});
+        } else if (fields.size() == 2) {
+            reading.file.records.push_back(
+                {std::move(fields[0].value), std::move(fields[1].value), number});
+        }
+    }
+    return reading;
 }
 
 }  // namespace quillbat

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "article/phrase_source.h"
 
@@ -16,5 +17,25 @@ namespace quillbat {
 // Throws InputError naming fileName and the line when a quotation mark is never closed or when
 // the file ends with a category that has no template.
 PhraseFile parsePhraseFile(std::string_view text, const std::string& fileName);
+
+// A line of a phrase file that is no record, and why.
+struct PhraseLineFault {
+    int line = 0;
+    std::string reason;
+    bool operator==(const PhraseLineFault&) const = default;
+};
+
+// A phrase file read one record a line, as its check reads it.
+struct PhraseFileLines {
+    PhraseFile file;                      // the records of the lines that are one
+    std::vector<PhraseLineFault> faults;  // every other line that holds a field, in file order
+};
+
+// Reads a phrase file as parsePhraseFile does, but each line that holds a field on its own: a
+// category, a comma and a template, a quoted field closed on its line. A line that is not one
+// record is one fault, and the reading goes on at the next line: a quotation mark not closed
+// on its line, no comma after the category, or a comma after the template. The file's records
+// are the same as parsePhraseFile's when there is no fault.
+PhraseFileLines readPhraseFileLines(std::string_view text, const std::string& fileName);
 
 }  // namespace quillbat

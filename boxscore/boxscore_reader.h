@@ -31,8 +31,9 @@ struct BoxscoreReading {
 // label and names the file in refusals.
 //
 // Throws InputError (and returns nothing) when the boxscore needs more than 200 lines before
-// its form feed or end, holds a line longer than kMaxLineLength, has no line score, has a
-// line-score header whose innings are not a number, or gives a team more than 50 batters.
+// its form feed or end, holds a line longer than kMaxLineLength, is empty (no line holds more
+// than blanks), has no line score, has a line-score header whose innings are not a number, or
+// gives a team more than 50 batters.
 //
 // The stream version reads no further than the first line past the 200th and never more than
 // kMaxLineLength + 1 bytes of one line; bytes after the game's end are not read.

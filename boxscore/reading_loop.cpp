@@ -158,6 +158,7 @@ bool ReadingLoop::take(std::string_view rawLine) {
     if (n > kMaxStoredLines) {
         throw InputError(fileName_, "has more than 200 lines before its end");
     }
+    seenText_ = seenText_ || rawLine.find_first_not_of(" \t") != npos;
     sections_.lines.push_back(n > 1 ? storedLine(rawLine) : std::string(rawLine));
     std::string_view line = sections_.lines.back();
     const MarkersFound found(line);
@@ -220,6 +221,9 @@ bool ReadingLoop::take(std::string_view rawLine) {
 }
 
 void ReadingLoop::finish() const {
+    if (!seenText_) {
+        throw InputError(fileName_, "is empty");
+    }
     if (!seenLineScore_) {
         throw InputError(fileName_, "has no line score: it is not a boxscore of the game");
     }

@@ -22,7 +22,8 @@ class ReadingLoop {
     // number of innings.
     bool take(std::string_view line);
 
-    // Ends the reading. Throws InputError when no line-score header was seen.
+    // Ends the reading. Throws InputError when the lines held nothing but blanks ("is empty"),
+    // or else when no line-score header was seen.
     void finish() const;
 
     // The number the next line would get.
@@ -44,6 +45,7 @@ class ReadingLoop {
     const std::string& fileName_;
     int lineNumber_ = 1;
     bool seenLineScore_ = false;
+    bool seenText_ = false;  // a line held more than blanks
 };
 
 }  // namespace quillbat

@@ -1,15 +1,23 @@
 #include "cli/check_phrases.h"
 
+#include <string_view>
+
 #include "article/phrase_checker.h"
-#include "core/folder_phrase_source.h"
 #include "core/phrase_folders.h"
+#include "system/env.h"
 #include "system/file_system.h"
 
 namespace quillbat {
 
 int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
-    FolderPhraseSource phrases(folder, systemEnv());
-    const PhraseCheck check = checkPhraseFiles(phrases);
+    if (const std::optional<std::string> fault = phraseFolderFault(folder, systemEnv())) {
+        out << *fault << '\n';
+        return 1;
+    }
+    const PhraseCheck check = checkPhraseFiles([&folder](std::string_view fileName) {
+        const std::filesystem::path path = folder / pathFromUtf8(fileName);
+        return systemEnv().readFile(path, pathToUtf8(path));
+    });
     for (const auto* found : {&check.problems, &check.warnings}) {
         for (const PhraseProblem& problem : *found) {
             out << formatPhraseProblem(problem) << '\n';

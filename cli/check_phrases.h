@@ -6,9 +6,9 @@
 namespace quillbat {
 
 // Checks the phrase files in `folder` (see checkPhraseFiles) and writes one line per problem,
-// then one per warning, naming the file, the line and the category, to out. Returns 0 when
-// there is no problem, 1 otherwise, as quillbat-cli --check-phrases exits: warnings leave the
-// status alone.
+// then one per warning, naming the file, the line and the category, to out; a folder that does
+// not exist is one problem (see phraseFolderFault). Returns 0 when there is no problem, 1
+// otherwise, as quillbat-cli --check-phrases exits: warnings leave the status alone.
 int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out);
 
 // Checks the phrase files the programs use when no folder is named (thisProgramsFileLocations)

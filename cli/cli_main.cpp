@@ -4,9 +4,11 @@
 
 #include <iostream>
 #include <map>
+#include <memory>
 
 #include "cli/check_phrases.h"
 #include "cli/cli_run.h"
+#include "cli/help_formatter.h"
 #include "core/phrase_folders.h"
 #include "core/version.h"
 #include "system/console.h"
@@ -20,53 +22,91 @@ int main(int argc, char** argv) {
     quillbat::CliOptions options;
     std::string dataFolder;
     CLI::App app{"Writes a newspaper article about each boxscore of the DMB game.", "quillbat-cli"};
+    app.formatter(std::make_shared<quillbat::HelpFormatter>(
+        static_cast<std::size_t>(quillbat::standardOutputColumns()),
+        "Usage: quillbat-cli [OPTIONS] BOXSCORE...\n"
+        "       quillbat-cli --record BOXSCORE...\n"
+        "       quillbat-cli --check-phrases [DIR]\n"));
+    app.get_formatter()->column_width(25);
     // On Windows the parser would otherwise take a boxscore named "/League/gm05.box" for an option.
     app.allow_windows_style_options(false);
-    app.set_version_flag("--version", "quillbat-cli " + std::string(quillbat::programVersion()),
-                         "Print the program's version and exit");
-    app.add_option("--seed", options.seed,
-                   "Seed of the random source for the first boxscore (0 to 4294967295); the "
-                   "next boxscores get the following numbers");
-    app.add_option("--data", dataFolder,
-                   "Folder of the phrase files (default: the ones the desktop program uses)");
-    auto* save = app.add_flag("--save", options.save,
-                              "Also save each article beside its boxscore, as Save To File does");
+
+    const std::string what = "What to write";
+    app.add_option("BOXSCORE", options.boxscores,
+                   "Boxscore files (.box): the article of each, in order, one line each")
+        ->group(what);
     auto* record = app.add_flag("--record", options.record,
-                                "Print the game record as JSON instead of the article")
-                       ->excludes(save);
+                                "The game record of each boxscore as JSON instead of its article")
+                       ->group(what);
+    std::string checkFolder;
+    auto* check = app.add_option("--check-phrases", checkFolder,
+                                 "Check the ten phrase files of DIR (default: the --data folder "
+                                 "or the ones the programs use, named on a first line): one line "
+                                 "per problem, then one per warning")
+                      ->expected(0, 1)
+                      ->option_text("[DIR]")
+                      ->excludes(record)
+                      ->group(what);
+    app.set_version_flag("--version", "quillbat-cli " + std::string(quillbat::programVersion()),
+                         "Print the program's version and exit")
+        ->group(what);
+    app.set_help_flag("-h,--help", "Print this help and exit")->group(what);
+
+    const std::string how = "How to write it";
+    app.add_option("--seed", options.seed,
+                   "Seed of the random source for the first boxscore (0 to 4294967295), the "
+                   "next ones taking the following numbers: the same command writes the same "
+                   "articles")
+        ->option_text("N")
+        ->group(how);
     const std::map<std::string, quillbat::ArticleFormat> formats = {
         {"text", quillbat::ArticleFormat::kText},
         {"bbcode", quillbat::ArticleFormat::kBbcode},
         {"markdown", quillbat::ArticleFormat::kMarkdown},
         {"html", quillbat::ArticleFormat::kHtml}};
     std::string formatName = "text";
-    auto* format = app.add_option("--format", formatName,
-                                  "Write each article with its headline and line score for a "
-                                  "forum or a web page: text (the default, the article alone), "
-                                  "bbcode, markdown or html")
-                       ->check(CLI::IsMember(formats))
-                       ->excludes(record);
+    app.add_option("--format", formatName,
+                   "text (the default: the article alone), or each article with its headline "
+                   "and line score for a forum or a web page: bbcode, markdown or html")
+        ->check(CLI::IsMember(formats))
+        ->option_text("FORMAT")
+        ->excludes(record)
+        ->excludes(check)
+        ->group(how);
     const std::map<std::string, quillbat::NameStyle> nameStyles = {
         {"boxscore", quillbat::NameStyle::kBoxscore},
         {"newspaper", quillbat::NameStyle::kNewspaper}};
     std::string nameStyle = "boxscore";
-    auto* names = app.add_option("--names", nameStyle,
-                                 "Write the players' names as the boxscore prints them "
-                                 "(boxscore, the default: \"Holland,G\") or as a newspaper does "
-                                 "(newspaper: \"Holland\", or \"G. Holland\" beside a namesake)")
-                      ->check(CLI::IsMember(nameStyles))
-                      ->excludes(record);
-    app.add_option("boxscores", options.boxscores, "Boxscore files (.box)");
-    std::string checkFolder;
-    auto* check = app.add_option("--check-phrases", checkFolder,
-                                 "Check the nine phrase files of DIR (default: the --data folder "
-                                 "or the ones the program uses, named on a first line), one "
-                                 "line per problem")
-                      ->expected(0, 1)
-                      ->excludes(save)
-                      ->excludes(record)
-                      ->excludes(format)
-                      ->excludes(names);
+    app.add_option("--names", nameStyle,
+                   "boxscore (the default: the names as the boxscore prints them, "
+                   "\"Holland,G\") or newspaper (\"Holland\", or \"G. Holland\" beside a "
+                   "namesake)")
+        ->check(CLI::IsMember(nameStyles))
+        ->option_text("STYLE")
+        ->excludes(record)
+        ->excludes(check)
+        ->group(how);
+
+    const std::string where = "Where to read and save";
+    app.add_option("--data", dataFolder,
+                   "Folder of the phrase files (default: the ones the desktop program uses)")
+        ->option_text("DIR")
+        ->group(where);
+    app.add_flag("--save", options.save,
+                 "Also save each article beside its boxscore, as Save To File does: gm05.box "
+                 "gives gm05.txt (with --format, gm05.bbcode.txt, gm05.md or gm05.html)")
+        ->excludes(record)
+        ->excludes(check)
+        ->group(where);
+
+    app.footer(
+        "Examples:\n"
+        "  quillbat-cli --seed 7 league/gm05.box\n"
+        "      The article of one game, the same each time.\n"
+        "  quillbat-cli --format bbcode --save league/*.box\n"
+        "      Every game of the folder for a forum, each saved beside its boxscore.\n"
+        "  quillbat-cli --check-phrases\n"
+        "      What is wrong with the phrase files the programs write from.");
     try {
         app.parse(arguments.count(), arguments.values());
         if (check->count() > 0 && !options.boxscores.empty()) {

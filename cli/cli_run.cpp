@@ -1,10 +1,15 @@
 #include "cli/cli_run.h"
 
+#include <optional>
+#include <string_view>
+#include <utility>
+
 #include "article/random_source.h"
 #include "boxscore/input_error.h"
 #include "core/boxscore_file.h"
 #include "core/folder_phrase_source.h"
 #include "core/load_game.h"
+#include "core/phrase_folders.h"
 #include "core/record_json.h"
 #include "core/save_article.h"
 #include "system/file_system.h"
@@ -12,15 +17,38 @@
 namespace quillbat {
 namespace {
 
+// The phrase files of a run, noting when one could not be loaded (missing, unreadable,
+// malformed), which would fail every later article the same way.
+class RunPhraseSource final : public PhraseSource {
+  public:
+    RunPhraseSource(std::filesystem::path folder, Env& env) : files_(std::move(folder), env) {}
+
+    const PhraseFile& load(std::string_view fileName) override {
+        try {
+            return files_.load(fileName);
+        } catch (const InputError&) {
+            fileUnusable_ = true;
+            throw;
+        }
+    }
+
+    bool foundUnusableFile() const { return fileUnusable_; }
+
+  private:
+    // One source for the whole run: it parses each phrase file once and re-reads it only when
+    // the file changes.
+    FolderPhraseSource files_;
+    bool fileUnusable_ = false;
+};
+
 // Writes one boxscore's article or rendering to out, after an empty line when a rendering was
-// printed before (somethingPrinted, set here); returns false after reporting a failure to err.
-bool writeArticleOf(const std::string& boxscore, std::uint32_t seed, const CliOptions& options,
-                    PhraseSource& phrases, Env& env, std::ostream& out, std::ostream& err,
-                    bool& somethingPrinted) {
+// printed before (somethingPrinted, set here); returns the failure to report, if any.
+std::optional<std::string> writeArticleOf(const std::string& boxscore, std::uint32_t seed,
+                                          const CliOptions& options, PhraseSource& phrases,
+                                          Env& env, std::ostream& out, bool& somethingPrinted) {
     const GameLoad load = loadGame(env, boxscore, phrases, seed, {.names = options.names});
     if (!load.complete) {
-        err << load.message << '\n';
-        return false;
+        return load.message;
     }
     const ArticleParts parts = articleParts(*load.game);
     if (options.format == ArticleFormat::kText) {
@@ -33,39 +61,58 @@ bool writeArticleOf(const std::string& boxscore, std::uint32_t seed, const CliOp
         try {
             saveArticle(env, boxscore, options.format, parts);
         } catch (const FileWriteError& error) {
-            err << error.what() << '\n';
-            return false;
+            return error.what();
         }
     }
-    return true;
+    return std::nullopt;
 }
 
-bool writeRecordOf(const std::string& boxscore, Env& env, std::ostream& out, std::ostream& err) {
+std::optional<std::string> writeRecordOf(const std::string& boxscore, Env& env, std::ostream& out) {
     try {
         out << recordToJson(readBoxscoreFile(env, boxscore)) << '\n';
-        return true;
+        return std::nullopt;
     } catch (const InputError& error) {
-        err << error.what() << '\n';
-        return false;
+        return error.what();
     }
 }
 
 }  // namespace
 
 int runCli(const CliOptions& options, Env& env, std::ostream& out, std::ostream& err) {
+    if (!options.record) {
+        if (const std::optional<std::string> fault = phraseFolderFault(options.dataFolder, env)) {
+            err << *fault << '\n';
+            return 1;
+        }
+    }
     bool allWritten = true;
     ArticleSeeds seeds(options.seed);
-    // One source for the whole run: it parses each phrase file once and re-reads it only when
-    // the file changes.
-    FolderPhraseSource phrases(options.dataFolder, env);
+    RunPhraseSource phrases(options.dataFolder, env);
     bool somethingPrinted = false;
-    for (const std::string& boxscore : options.boxscores) {
+    const std::size_t count = options.boxscores.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string& boxscore = options.boxscores[k];
         // Every boxscore takes its seed, a refused one too.
         const std::uint32_t seed = seeds.next();
-        const bool written = options.record ? writeRecordOf(boxscore, env, out, err)
-                                            : writeArticleOf(boxscore, seed, options, phrases, env,
-                                                             out, err, somethingPrinted);
-        allWritten = allWritten && written;
+        const std::optional<std::string> failure =
+            options.record
+                ? writeRecordOf(boxscore, env, out)
+                : writeArticleOf(boxscore, seed, options, phrases, env, out, somethingPrinted);
+        if (!failure) {
+            continue;
+        }
+        allWritten = false;
+        err << *failure;
+        if (phrases.foundUnusableFile()) {
+            const std::size_t left = count - k - 1;
+            if (left > 0) {
+                err << " (stopped: " << left << " more " << (left == 1 ? "boxscore" : "boxscores")
+                    << " not written)";
+            }
+            err << '\n';
+            break;
+        }
+        err << '\n';
     }
     out.flush();
     return allWritten ? 0 : 1;

@@ -14,6 +14,15 @@ bool holdsPhraseFiles(const std::filesystem::path& folder, Env& env) {
     return false;
 }
 
+std::optional<std::string> phraseFolderFault(const std::filesystem::path& folder, Env& env) {
+    if (env.isFolder(folder)) {
+        return std::nullopt;
+    }
+    return pathToUtf8(folder) + (env.isFile(folder)
+                                     ? ": is a file, not the folder of phrase files"
+                                     : ": the folder of phrase files does not exist");
+}
+
 FileLocations thisProgramsFileLocations() {
     return fileLocations(thisProgramsSurroundings(), [](const std::filesystem::path& folder) {
         return holdsPhraseFiles(folder, systemEnv());

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "system/env.h"
 #include "system/file_locations.h"
@@ -10,6 +12,11 @@ namespace quillbat {
 
 // Whether folder holds at least one of the nine phrase files, as env sees it.
 bool holdsPhraseFiles(const std::filesystem::path& folder, Env& env);
+
+// Why folder, named to hold the phrase files, cannot: one line naming it and the reason
+// ("/home/ann/phrases: the folder of phrase files does not exist"), as env sees it; nothing when
+// it is a folder.
+std::optional<std::string> phraseFolderFault(const std::filesystem::path& folder, Env& env);
 
 // The locations of the running program (see fileLocations): its surroundings, and the phrase
 // files as systemEnv() sees them.

@@ -34,7 +34,11 @@ std::variant<DesktopArguments, DesktopUsageError> parseDesktopArguments(
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument == "--version") {
-            parsed.version = true;
+            if (parsed.start != DesktopStart::kPrintHelp) {
+                parsed.start = DesktopStart::kPrintVersion;
+            }
+        } else if (!optionsEnded && argument == "--help") {
+            parsed.start = DesktopStart::kPrintHelp;
         } else if (!optionsEnded && (argument == "--seed" || argument.starts_with("--seed="))) {
             std::optional<std::string> value;
             if (argument != "--seed") {
@@ -60,6 +64,10 @@ std::variant<DesktopArguments, DesktopUsageError> parseDesktopArguments(
         }
     }
     return parsed;
+}
+
+std::string desktopHelp() {
+    return std::string(kDesktopUsage) + "\n" + std::string(kDesktopOptions);
 }
 
 std::optional<std::string> droppedBoxscore(const std::vector<std::string>& paths) {

@@ -130,8 +130,8 @@ void DesktopController::openPhraseFolder(const MenuItem& item) {
     if (!opening.message.empty()) {
         warn(item.messageTitle, opening.message);
     } else if (!view_.openFolder(opening.folder)) {
-        view_.showMessage(item.messageTitle, std::string(kPhraseFilesAreIn) + opening.folder,
-                          MessageKind::kInformation);
+        // The folder was not shown: a failure, though the message tells where it is.
+        warn(item.messageTitle, std::string(kPhraseFilesAreIn) + opening.folder);
     }
 }
 

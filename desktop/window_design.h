@@ -177,8 +177,20 @@ inline constexpr std::string_view kNameStyleHoldsForTheRun =
 // The About window's System Info when the system has no System Information tool.
 inline constexpr std::string_view kSystemInfoUnavailable =
     "System Information Is Unavailable At This Time";
-// The desktop program's command line, in the message about one it cannot use.
+// The desktop program's command line, in the message about one it cannot use and first in its
+// --help, which goes on with kDesktopOptions.
 inline constexpr std::string_view kDesktopUsage = "usage: quillbat [--seed N] [BOXSCORE]";
+inline constexpr std::string_view kDesktopOptions =
+    "Shows a newspaper article about the boxscore (.box) named, or about one chosen\n"
+    "with Load Boxscore.\n"
+    "  --seed N    seeds the first article with N (0 to 4294967295), as quillbat-cli does\n"
+    "  --version   prints the version\n"
+    "  --help      prints this help\n"
+    "The desktop program needs a display; quillbat-cli writes articles without one.\n";
+// What the desktop program says on standard error, before it ends with status 1, when it finds
+// no display to show its windows on.
+inline constexpr std::string_view kNoDisplay =
+    "quillbat: the desktop program needs a display; quillbat-cli writes the articles without one";
 
 // The splash window: the name in blue above the picture, on white, for 2.5 seconds.
 inline constexpr std::string_view kSplashTitle = "Welcome to Quillbat";

@@ -86,7 +86,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
 void AboutWindow::startSystemInfo() {
     // The System Information tool is a program of Windows.
-    QMessageBox::information(this, windowTitle(), fromUtf8(kSystemInfoUnavailable));
+    QMessageBox::warning(this, windowTitle(), fromUtf8(kSystemInfoUnavailable));
 }
 
 }  // namespace quillbat::qt

@@ -1,9 +1,11 @@
 // quillbat: the desktop program.
 //   quillbat [--seed N] [BOXSCORE]
 //   quillbat --version
+//   quillbat --help
 
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "core/version.h"
 #include "desktop/desktop_arguments.h"
 #include "desktop/desktop_session.h"
+#include "qt/application.h"
 #include "qt/conversions.h"
 #include "qt/main_window.h"
 #include "qt/pictures.h"
@@ -26,14 +29,20 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const auto& given = std::get<quillbat::DesktopArguments>(parsed);
-    if (given.version) {
-        std::printf("quillbat %s\n", std::string(quillbat::programVersion()).c_str());
-        return 0;
+    switch (given.start) {
+        case quillbat::DesktopStart::kPrintVersion:
+            std::printf("quillbat %s\n", std::string(quillbat::programVersion()).c_str());
+            return 0;
+        case quillbat::DesktopStart::kPrintHelp:
+            std::fputs(quillbat::desktopHelp().c_str(), stdout);
+            return 0;
+        case quillbat::DesktopStart::kWindows:
+            break;
     }
 
-    QApplication application(argc, argv);
-    application.setApplicationName("Quillbat");
-    application.setWindowIcon(QIcon(quillbat::qt::baseballPicture(64)));
+    const std::unique_ptr<QApplication> application = quillbat::qt::makeApplication(argc, argv);
+    application->setApplicationName("Quillbat");
+    application->setWindowIcon(QIcon(quillbat::qt::baseballPicture(64)));
 
     quillbat::DesktopSession session(quillbat::thisProgramsFileLocations(), quillbat::systemEnv(),
                                      given.seed);
@@ -44,5 +53,5 @@ int main(int argc, char* argv[]) {
 
     auto* splash = new quillbat::qt::SplashWindow(mainWindow);
     splash->showMaximized();
-    return application.exec();
+    return application->exec();
 }

@@ -8,7 +8,7 @@
 # - the package quillbat-windows.zip (both programs, the phrase files, a read-me), unpacked
 #   into a fresh Wine installation, where tests/windows/desktop_check.cpp drives quillbat.exe
 #   under Xvfb through window messages and its menu for every example (Copy As included), for
-#   Newspaper Names, Open Phrase Folder and refused boxscores.
+#   Newspaper Names, Open Phrase Folder, refused boxscores, --help and --version.
 #   scripts/windows-check.sh [LINUX_BUILD [WINDOWS_BUILD]]   (defaults: build build-windows)
 # LINUX_BUILD must already hold quillbat-cli. Ends with "N passed, N failed"; exits 1 on a failure.
 set -euo pipefail
@@ -120,6 +120,7 @@ same_on_both "refused boxscores" --seed 1 "$work/empty.box" examples/no-such-gam
     "$work/other.box" "${boxscores[0]}"
 same_on_both "refused record" --record "$work/other.box"
 same_on_both "bad seed" --seed 4294967296 "${boxscores[0]}"
+same_on_both "help" --help
 same_on_both "no boxscore" --seed 1
 
 # --save beside the boxscore, on Windows named with drive letter and backslashes. The Linux

@@ -1,6 +1,10 @@
 #include "system/console.h"
 
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -8,6 +12,9 @@
 #include <windows.h>
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
+#else
+#include <sys/ioctl.h>
+#include <unistd.h>
 #endif
 
 namespace quillbat {
@@ -46,6 +53,47 @@ Utf8Arguments::Utf8Arguments(int argc, char** argv) {
         pointers_.push_back(argument.data());
     }
     pointers_.push_back(nullptr);
+}
+
+namespace {
+
+// The columns the user set in COLUMNS, as a shell does for the programs it starts.
+std::optional<int> columnsSetByTheUser() {
+    const char* value = std::getenv("COLUMNS");
+    if (value == nullptr) {
+        return std::nullopt;
+    }
+    const char* end = value + std::strlen(value);
+    int columns = 0;
+    auto [stop, error] = std::from_chars(value, end, columns);
+    if (error != std::errc{} || stop != end || columns < 1 || columns > 9999) {
+        return std::nullopt;
+    }
+    return columns;
+}
+
+std::optional<int> terminalColumns() {
+#ifdef _WIN32
+    CONSOLE_SCREEN_BUFFER_INFO console;
+    if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &console)) {
+        return std::nullopt;
+    }
+    return console.srWindow.Right - console.srWindow.Left + 1;
+#else
+    winsize size{};
+    if (!isatty(STDOUT_FILENO) || ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 ||
+        size.ws_col == 0) {
+        return std::nullopt;
+    }
+    return size.ws_col;
+#endif
+}
+
+}  // namespace
+
+int standardOutputColumns() {
+    constexpr int kPipeColumns = 80;
+    return columnsSetByTheUser().value_or(terminalColumns().value_or(kPipeColumns));
 }
 
 void writeStandardStreamsAsBytes() {

@@ -25,6 +25,11 @@ class Utf8Arguments {
     std::vector<char*> pointers_;  // into arguments_, ending in a null pointer as argv does
 };
 
+// The width in columns that text written to standard output keeps within: the number in the
+// environment variable COLUMNS when it holds one (from 1 to 9999), else the width of the
+// terminal (or console window) standard output shows on, else 80, as for a pipe or a file.
+int standardOutputColumns();
+
 // Makes standard output and standard error write bytes unchanged, as on Linux: the Windows C
 // library would otherwise write every "\n" as "\r\n", and an article would differ between the
 // systems. Call it before anything is written. Does nothing on other systems.

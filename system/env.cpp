@@ -29,6 +29,11 @@ class SystemEnv final : public Env {
         return std::filesystem::is_regular_file(path, error);
     }
 
+    bool isFolder(const std::filesystem::path& path) override {
+        std::error_code error;
+        return std::filesystem::is_directory(path, error);
+    }
+
     std::string readFile(const std::filesystem::path& path,
                          const std::string& displayName) override {
         return readWholeFile(path, displayName);

@@ -25,6 +25,9 @@ class Env {
     // Whether path names a file (not a folder, not nothing).
     virtual bool isFile(const std::filesystem::path& path) = 0;
 
+    // Whether path names a folder (not a file, not nothing).
+    virtual bool isFolder(const std::filesystem::path& path) = 0;
+
     // The whole file at path as bytes. Throws InputError naming displayName with a reason a
     // user understands ("cannot be opened: no such file", "is a folder, not a file", "cannot be
     // read").

@@ -1,5 +1,6 @@
 #include "system/file_system.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -99,13 +100,69 @@ std::string readWholeFile(const fs::path& path, const std::string& displayName) 
 
 namespace {
 
-// A name for the temporary file that no other write of this process or another one uses.
-fs::path temporarySibling(const fs::path& path) {
+// A write's temporary file lies beside its target, named "." + the target's name +
+// ".quillbat-" + a unique part of digits and dashes + ".tmp": hidden on Linux (and given the
+// hidden attribute on Windows), and a name no user's file has.
+constexpr std::string_view kTemporaryMark = ".quillbat-";
+constexpr std::string_view kTemporaryEnding = ".tmp";
+
+unsigned long processId() {
+#ifdef _WIN32
+    return GetCurrentProcessId();
+#else
+    return static_cast<unsigned long>(::getpid());
+#endif
+}
+
+// A temporary file for target that no other write of this process or another one uses.
+fs::path temporaryFileFor(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
-    auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path temporary = path;
-    temporary += ".tmp" + std::to_string(ticks) + "-" + std::to_string(counter++);
-    return temporary;
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    fs::path name = ".";
+    name += target.filename();
+    name += std::string(kTemporaryMark) + std::to_string(processId()) + "-" +
+            std::to_string(ticks) + "-" + std::to_string(counter++) + std::string(kTemporaryEnding);
+    return target.parent_path() / name;
+}
+
+// Whether the file name is that of a temporary file for a target named targetName, whatever its
+// unique part.
+bool isTemporaryFileOf(const fs::path& name, const fs::path& targetName) {
+    fs::path prefix = ".";
+    prefix += targetName;
+    prefix += std::string(kTemporaryMark);
+    const fs::path::string_type& text = name.native();
+    const fs::path::string_type& start = prefix.native();
+    const fs::path::string_type ending = fs::path(std::string(kTemporaryEnding)).native();
+    if (text.size() <= start.size() + ending.size() || !text.starts_with(start) ||
+        !text.ends_with(ending)) {
+        return false;
+    }
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start.size()),
+                       text.end() - static_cast<std::ptrdiff_t>(ending.size()),
+                       [](auto c) { return (c >= '0' && c <= '9') || c == '-'; });
+}
+
+// Removes the temporary files an earlier write of target left behind when it was cut short (a
+// crash, a kill, a power cut). Best effort: what cannot be listed or removed stays.
+void removeStaleTemporaryFiles(const fs::path& target) {
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (isTemporaryFileOf(entry->path().filename(), target.filename())) {
+            std::error_code ignored;
+            fs::remove(entry->path(), ignored);
+        }
+    }
+}
+
+// Hides the temporary file on Windows, where a leading point does not, and shows it again
+// before it takes the target's place, whose attributes it then gives.
+void setHidden([[maybe_unused]] const fs::path& path, [[maybe_unused]] bool hidden) {
+#ifdef _WIN32
+    SetFileAttributesW(path.c_str(), hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL);
+#endif
 }
 
 [[noreturn]] void failWrite(const fs::path& path, const std::string& why) {
@@ -174,12 +231,14 @@ void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
     if (fs::is_directory(path, error)) {
         failWrite(path, "it is a folder");
     }
-    fs::path temporary = temporarySibling(path);
+    removeStaleTemporaryFiles(path);
+    fs::path temporary = temporaryFileFor(path);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
             failWrite(path, std::error_code(errno, std::generic_category()).message());
         }
+        setHidden(temporary, true);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
@@ -191,6 +250,7 @@ void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
     }
     try {
         flushToDisk(temporary);
+        setHidden(temporary, false);
         renameOver(temporary, path);
     } catch (const std::system_error& failure) {
         fs::remove(temporary, error);
@@ -201,7 +261,7 @@ void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
 }
 
 bool canCreateFilesIn(const fs::path& folder) {
-    const fs::path probe = temporarySibling(folder / ".quillbat-write-probe");
+    const fs::path probe = temporaryFileFor(folder / "write-probe");
     if (!std::ofstream(probe, std::ios::binary)) {
         return false;
     }

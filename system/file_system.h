@@ -44,7 +44,11 @@ std::string readWholeFile(const std::filesystem::path& path, const std::string& 
 // folder and flushed to the disk, then that file is renamed over the old one (and on Linux the
 // folder flushed too), so a failure midway, a crash or a power cut leaves the old file or the
 // new one, never a part. Throws FileWriteError naming the file and the system's reason; the old
-// file is then unchanged.
+// file is then unchanged. The temporary file is hidden and named after the file with the
+// program's name in it (".gm05.txt.quillbat-<digits and dashes>.tmp"); before writing, the
+// temporary files of the same file that an earlier write cut short left behind are removed,
+// and nothing else in the folder is touched. (Two programs writing the same file at the same
+// moment may so take away each other's temporary file: one of them then fails.)
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace quillbat

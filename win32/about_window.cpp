@@ -101,7 +101,7 @@ void AboutWindow::startSystemInfo() {
         }
     }
     MessageBoxW(hwnd(), wide(kSystemInfoUnavailable).c_str(), wide(kAboutTitle).c_str(),
-                MB_OK | MB_ICONINFORMATION);
+                MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace quillbat::win32

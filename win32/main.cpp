@@ -1,6 +1,7 @@
 // quillbat.exe: the desktop program for Windows.
 //   quillbat [--seed N] [BOXSCORE]
 //   quillbat --version
+//   quillbat --help
 
 #include <windows.h>
 
@@ -20,17 +21,16 @@
 
 namespace {
 
-// A windowed program has no console of its own: the version goes to standard output when that
-// leads somewhere (a pipe, a file, the console of the program that started this one), else
-// into a message box.
-void showVersion() {
-    const std::string line = "quillbat " + std::string(quillbat::programVersion()) + "\n";
+// A windowed program has no console of its own: the text (the version, the help) goes to
+// standard output when that leads somewhere (a pipe, a file, the console of the program that
+// started this one), else into a message box.
+void showText(const std::string& text) {
     AttachConsole(ATTACH_PARENT_PROCESS);
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     DWORD written = 0;
     if (out == nullptr || out == INVALID_HANDLE_VALUE ||
-        !WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr)) {
-        MessageBoxW(nullptr, quillbat::win32::wide(line).c_str(), L"Quillbat", MB_OK);
+        !WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr)) {
+        MessageBoxW(nullptr, quillbat::win32::wide(text).c_str(), L"Quillbat", MB_OK);
     }
 }
 
@@ -46,13 +46,19 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto parsed = quillbat::parseDesktopArguments(given);
     if (auto* error = std::get_if<quillbat::DesktopUsageError>(&parsed)) {
         MessageBoxW(nullptr, quillbat::win32::wide(error->message).c_str(), L"Quillbat",
-                    MB_OK | MB_ICONERROR);
+                    MB_OK | MB_ICONWARNING);
         return 2;
     }
     const auto& options = std::get<quillbat::DesktopArguments>(parsed);
-    if (options.version) {
-        showVersion();
-        return 0;
+    switch (options.start) {
+        case quillbat::DesktopStart::kPrintVersion:
+            showText("quillbat " + std::string(quillbat::programVersion()) + "\n");
+            return 0;
+        case quillbat::DesktopStart::kPrintHelp:
+            showText(quillbat::desktopHelp());
+            return 0;
+        case quillbat::DesktopStart::kWindows:
+            break;
     }
     // Wine and remote sessions may report other dots per inch than the screen has; the log
     // (a debugger, or Wine's +debugstr channel) tells which the windows were laid out for.

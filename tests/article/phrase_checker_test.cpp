@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <string>
 
 #include "article/phrase_claims.h"
@@ -16,15 +17,21 @@ namespace {
 // The problems of the shipped phrase files, with the files of `folder` in place of theirs and
 // without those named in `missing`, one line each.
 std::string problemsWith(const std::string& folder, std::string_view missing = "") {
-    MemoryPhraseSource phrases;
+    std::map<std::string, std::string, std::less<>> texts;
     for (const PhraseFileEntry& entry : phraseCatalog()) {
         const std::string name(entry.fileName);
         const std::string replaced = fileText(folder + "/" + name);
         if (name != missing) {
-            phrases.set(name, replaced.empty() ? fileText(kShippedPhrases + name) : replaced);
+            texts[name] = replaced.empty() ? fileText(kShippedPhrases + name) : replaced;
         }
     }
-    const PhraseCheck check = checkPhraseFiles(phrases);
+    const PhraseCheck check = checkPhraseFiles([&texts](std::string_view name) {
+        const auto found = texts.find(name);
+        if (found == texts.end()) {
+            throw InputError(std::string(name), "cannot be opened: no such file");
+        }
+        return found->second;
+    });
     std::string problems;
     for (const auto* found : {&check.problems, &check.warnings}) {
         for (const PhraseProblem& problem : *found) {
@@ -36,8 +43,10 @@ std::string problemsWith(const std::string& folder, std::string_view missing = "
 
 // Every faulty record of tests/article/phrase_faults is reported with exactly its faults, as
 // expected-problems.txt there lists them, and after the problems each template that claims more
-// than its category knows (near misses beside them claim only what theirs knows); a file that
-// cannot be loaded is one problem. The shipped files give neither problem nor warning.
+// than its category knows (near misses beside them claim only what theirs knows). A line that is
+// no record (a quotation mark left open, no comma, a comma too many) is reported on its own and
+// the lines after it are checked all the same; a file that cannot be read is one problem. The
+// shipped files give neither problem nor warning.
 TEST(PhraseChecker, ReportsExactlyTheFaultsOfEachRecord) {
     const std::string faults = QUILLBAT_SOURCE_DIR "/tests/article/phrase_faults";
     EXPECT_EQ(problemsWith(faults), fileText(faults + "/expected-problems.txt"));

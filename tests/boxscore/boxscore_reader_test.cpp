@@ -131,7 +131,10 @@ TEST(Reader, RefusesWhatItCannotReadAndNothingElse) {
         {linesUpTo(200, tooLong), "ex.box: line 200 is longer than 1000000 characters"},
         {linesUpTo(201, "\fnext game"), tooMany},
         {linesUpTo(201, tooLong), tooMany},  // line 201 is refused for its number first
-        {{}, noLineScore},
+        {{}, "ex.box: is empty"},
+        {{"", " \t", ""}, "ex.box: is empty"},
+        {{"", " .", ""}, noLineScore},
+        {{"\f"}, noLineScore},
         {{"a", "\fb", header}, noLineScore},
         {fiftyOneVisitors, "ex.box: line 58: the visitors have more than 50 batting rows"},
     };

@@ -17,6 +17,7 @@
 #include "core/record_json.h"
 #include "system/env.h"
 #include "system/file_system.h"
+#include "tests/support/real_samples.h"
 
 namespace quillbat {
 namespace {
@@ -81,14 +82,14 @@ TEST(Cases, SeededArticlesAreWrittenAsExpected) {
     EXPECT_EQ(compared, 17);
 }
 
-// Boxscores written by the game itself, kept beside a checkout of the repository; a clone
-// without them skips this test. The values were read off the files by hand.
+// The real samples (see real_samples.h); the values were read off the files by hand.
 TEST(Cases, RealSamplesGiveTheValuesReadByHand) {
-    const fs::path samples = kSource / "../shared/samples";
-    if (!fs::is_directory(samples)) {
-        GTEST_SKIP() << "no sample boxscores at " << samples;
+    if (!fs::is_directory(kRealSamples)) {
+        GTEST_SKIP() << kNoRealSamples;
     }
-    auto read = [&](const char* name) { return readBoxscore(textOf(samples / name), name).record; };
+    auto read = [](const char* name) {
+        return readBoxscore(textOf(kRealSamples / name), name).record;
+    };
     // Cano went 4 for 5 with a double; Stanton homered among his two hits.
     const GameRecord bombers = read("2013-0402-bal120.box");
     EXPECT_EQ(std::tuple(bombers.runs[kHome], bombers.winPitcher, bombers.windText,

@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
 #include "cli/check_phrases.h"
 #include "cli/cli_run.h"
+#include "cli/help_formatter.h"
 #include "core/save_article.h"
 #include "tests/support/memory_env.h"
 #include "tests/support/test_files.h"
@@ -61,6 +63,64 @@ class QuillbatCli : public testing::Test {
     TempFolder folder;
 };
 
+// Sets COLUMNS for the programs this test starts.
+void setColumns(const char* columns) {
+#ifdef _WIN32
+    _putenv_s("COLUMNS", columns);
+#else
+    setenv("COLUMNS", columns, 1);
+#endif
+}
+
+// The words of a text, one blank apart.
+std::string wordsOf(const std::string& text) {
+    std::istringstream in(text);
+    std::string words;
+    for (std::string word; in >> word;) {
+        words += word + " ";
+    }
+    return words;
+}
+
+// The help is help-80.txt at 80 columns; at 120 the same words fill wider lines.
+TEST_F(QuillbatCli, HelpIsWrappedToTheColumnsGivenWithoutWhatOptionsExclude) {
+    setColumns("80");
+    const CliRun narrow = run({"--help"});
+    setColumns("120");
+    const CliRun wide = run({"--help"});
+    EXPECT_EQ(narrow.status, 0);
+    EXPECT_EQ(narrow.out, readWholeFile(kSourceFolder / "tests/cli/help-80.txt", "help-80.txt"));
+    EXPECT_EQ(wide.status, 0);
+    EXPECT_EQ(wordsOf(wide.out), wordsOf(narrow.out));
+    std::size_t widest = 0;
+    std::istringstream lines(wide.out);
+    for (std::string line; std::getline(lines, line);) {
+        widest = std::max(widest, line.size());
+    }
+    EXPECT_GT(widest, 80U);
+    EXPECT_LE(widest, 120U);
+}
+
+// Words fill a line up to the width exactly; one column more goes on the next line, after the
+// indent of the next lines. A word longer than a line has one of its own.
+TEST(HelpFormatterTest, WrapsWordsAtTheWidth) {
+    struct Case {
+        std::string_view text;
+        std::size_t width;
+        std::string wrapped;
+    };
+    const Case cases[] = {
+        {"aaa bbb ccc", 13, "> aaa bbb ccc\n"},
+        {"aaa bbb ccc", 12, "> aaa bbb\n  ccc\n"},
+        {"aaa  bbb ", 9, "> aaa bbb\n"},
+        {"aaa bbbbbbbbbbbb c", 8, "> aaa\n  bbbbbbbbbbbb\n  c\n"},
+        {"", 8, "> \n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wrapWords(c.text, c.width, "> ", "  "), c.wrapped) << c.text << " " << c.width;
+    }
+}
+
 TEST_F(QuillbatCli, BadUsageExitsWithTwoAndPrintsNoArticle) {
     const std::vector<std::vector<std::string>> usages = {
         {},
@@ -85,22 +145,24 @@ TEST_F(QuillbatCli, RefusedBoxscoresAreReportedAndTheBatchGoesOn) {
     const std::string missing = folder.utf8("missing.box");
     const std::string bad = folder.utf8("bad.box");
     const std::string game = folder.utf8("gm05.box");
+    const std::string empty = folder.utf8("empty.box");
     folder.write("bad.box", "not a boxscore\r\n");
+    folder.write("empty.box", "");
     fs::copy_file(pathFromUtf8(kGame), folder / "gm05.box");
-    CliRun result =
-        run({"--seed", "4294967295", "--data", kPhrases, "--save", missing, game, bad, game});
+    CliRun result = run(
+        {"--seed", "4294967295", "--data", kPhrases, "--save", missing, game, bad, game, empty});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, printed(0) + printed(2));
     EXPECT_EQ(result.err, missing + ": cannot be opened: no such file\n" + bad +
-                              ": has no line score: it is not a boxscore of the game\n");
+                              ": has no line score: it is not a boxscore of the game\n" + empty +
+                              ": is empty\n");
     const std::string last = printed(2);
     EXPECT_EQ(folder.read("gm05.txt"), savedArticleText(last.substr(0, last.size() - 1)));
-    // A phrase-file error prints no part of the article.
+    // A phrase folder that does not exist is named, and nothing is written.
     result = run({"--data", folder.utf8("none"), kGame});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, pathToUtf8(folder / "none" / "temperature.dat") +
-                              ": cannot be opened: no such file\n");
+    EXPECT_EQ(result.err, folder.utf8("none") + ": the folder of phrase files does not exist\n");
     // A refused record too: the next boxscore's record is printed, and the status is 1.
     result = run({"--record", missing, kGame});
     EXPECT_EQ(result.status, 1);
@@ -111,6 +173,9 @@ TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {
     CliRun shipped = run({"--check-phrases", pathToUtf8(kSourceFolder / "data")});
     EXPECT_EQ(shipped.status, 0);
     EXPECT_EQ(shipped.out + shipped.err, "");
+    CliRun missing = run({"--check-phrases", folder.utf8("none")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, folder.utf8("none") + ": the folder of phrase files does not exist\n");
     fs::copy(kSourceFolder / "data", folder / "data");
     const std::string saves =
         "20,\"#savePitch# got #saves#.  \"\r\n0,\"#savePitch# got the last out.  \"\r\n";
@@ -151,6 +216,41 @@ TEST(RunCliTest, SavesEachArticleOrReportsTheFailedWrite) {
     }
 }
 
+// A phrase folder that is not one stops the run before any boxscore is read; a record needs
+// none.
+TEST(RunCliTest, APhraseFolderThatIsNoFolderIsNamedAndNothingIsWritten) {
+    const std::string game = pathToUtf8("/league/riverton-at-harbor-city.box");
+    struct Case {
+        std::string dataFolder;
+        bool record;  // the game record instead of an article, which is then saved
+        std::string err;
+    };
+    const Case cases[] = {
+        {"/phrase", false, pathToUtf8("/phrase") + ": the folder of phrase files does not exist\n"},
+        {"/phrases/score.dat", false,
+         pathToUtf8("/phrases/score.dat") + ": is a file, not the folder of phrase files\n"},
+        {"/phrases/", false, ""},
+        {"/phrase", true, ""},
+    };
+    for (const Case& c : cases) {
+        MemoryEnv env;
+        env.copyFromDisk(kTestPhrases, "/phrases");
+        env.copyFromDisk(kSourceFolder / "examples", "/league");
+        std::ostringstream out;
+        std::ostringstream err;
+        const CliOptions options{.seed = 7,
+                                 .dataFolder = c.dataFolder,
+                                 .save = !c.record,
+                                 .record = c.record,
+                                 .boxscores = {game}};
+        EXPECT_EQ(runCli(options, env, out, err), c.err.empty() ? 0 : 1) << c.dataFolder;
+        EXPECT_EQ(err.str(), c.err);
+        EXPECT_EQ(out.str().empty(), !c.err.empty()) << c.dataFolder;
+        EXPECT_EQ(env.files.count("/league/riverton-at-harbor-city.txt"),
+                  c.err.empty() && !c.record ? 1U : 0U);
+    }
+}
+
 TEST(CheckPhrasesTest, CheckWithoutAFolderNamesTheBuildFolderFirst) {
     std::ostringstream out;
     EXPECT_EQ(checkProgramsPhraseFiles(out), 0);
@@ -169,6 +269,67 @@ std::string printed(Env& env, const std::vector<std::string>& boxscores, Article
     std::ostringstream err;
     runCli(options, env, out, err);
     return out.str();
+}
+
+// A phrase file that cannot be loaded stops the run at the first article it fails, with one
+// line that tells how many boxscores were left; the articles before it stand. A category with
+// more than 126 templates fails only the games that draw from it. The second game of the batch
+// has a save (category "10"), the others none.
+TEST(RunCliTest, APhraseFileThatCannotBeLoadedStopsTheRun) {
+    const std::string noSave = pathToUtf8("/league/2026050306100.box");
+    const std::string save = pathToUtf8("/league/riverton-at-harbor-city.box");
+    const std::string other = pathToUtf8("/league/2026061507300.box");
+    const std::string saves = pathToUtf8(fs::path("/phrases") / "pitch_save.dat");
+    std::string tooMany;
+    for (int i = 0; i < 127; ++i) {
+        tooMany += "10,\"#savePitch# saved it.  \"\r\n";
+    }
+    struct Case {
+        std::optional<std::string> savesFile;  // nothing: there is none
+        std::vector<std::string> boxscores;
+        std::string err;
+        std::vector<std::string> written;  // the boxscores whose articles are printed
+    };
+    const Case cases[] = {
+        {"10,\"unclosed\r\n",
+         {noSave, save, other, other},
+         saves + ": line 1: quotation mark opened here is never closed (stopped: 2 more boxscores "
+                 "not written)\n",
+         {noSave}},
+        {std::nullopt,
+         {noSave, save, other},
+         saves + ": cannot be opened: no such file (stopped: 1 more boxscore not written)\n",
+         {noSave}},
+        {std::nullopt, {noSave, save}, saves + ": cannot be opened: no such file\n", {noSave}},
+        {tooMany,
+         {noSave, save, other},
+         saves + ": line 127: category \"10\" has more than 126 templates\n",
+         {noSave, other}},
+    };
+    for (const Case& c : cases) {
+        MemoryEnv env;
+        env.copyFromDisk(kTestPhrases, "/phrases");
+        env.copyFromDisk(kSourceFolder / "examples", "/league");
+        env.files.erase("/phrases/pitch_save.dat");
+        if (c.savesFile) {
+            env.files["/phrases/pitch_save.dat"] = *c.savesFile;
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        const CliOptions options{.seed = 7, .dataFolder = "/phrases", .boxscores = c.boxscores};
+        EXPECT_EQ(runCli(options, env, out, err), 1);
+        EXPECT_EQ(err.str(), c.err);
+        std::string expected;
+        for (const std::string& written : c.written) {
+            const std::size_t k = static_cast<std::size_t>(
+                std::find(c.boxscores.begin(), c.boxscores.end(), written) - c.boxscores.begin());
+            expected += testArticle(pathToUtf8(kSourceFolder / "examples" /
+                                               pathFromUtf8(written).filename()),
+                                    7 + static_cast<std::uint32_t>(k)) +
+                        "\n";
+        }
+        EXPECT_EQ(out.str(), expected) << c.err;
+    }
 }
 
 TEST(CliFormats, RenderingsApartByAnEmptyLineNoneForARefusedBoxscoreSavedUnderTheirEnding) {

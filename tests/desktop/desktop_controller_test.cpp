@@ -153,7 +153,7 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
          untouched},
         {"Open Phrase Folder, no file manager", OpenPhraseFolder, false,
          [this] { view.folderOpens = false; },
-         {"open " + folder, "information Open Phrase Folder: The phrase files are in " + folder},
+         {"open " + folder, "warning Open Phrase Folder: The phrase files are in " + folder},
          phraseFiles, untouched},
     };
     // clang-format on

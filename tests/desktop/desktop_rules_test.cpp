@@ -12,7 +12,7 @@
 namespace quillbat {
 namespace {
 
-TEST(DesktopArgumentsTest, SeedOneBoxscoreAndVersionByItsExactOption) {
+TEST(DesktopArgumentsTest, SeedOneBoxscoreVersionAndHelpByTheirExactOptions) {
     using Parsed = std::variant<DesktopArguments, DesktopUsageError>;
     const auto usage = [](const std::string& why) {
         return Parsed{
@@ -21,6 +21,8 @@ TEST(DesktopArgumentsTest, SeedOneBoxscoreAndVersionByItsExactOption) {
     const auto badSeed = [&](const std::string& seed) {
         return usage("--seed takes a number from 0 to 4294967295, not \"" + seed + "\"");
     };
+    const DesktopStart version = DesktopStart::kPrintVersion;
+    const DesktopStart help = DesktopStart::kPrintHelp;
     const std::pair<std::vector<std::string>, Parsed> cases[] = {
         {{}, DesktopArguments{}},
         {{"--seed", "7", "gm05.box"}, DesktopArguments{7, "gm05.box"}},
@@ -35,11 +37,17 @@ TEST(DesktopArgumentsTest, SeedOneBoxscoreAndVersionByItsExactOption) {
         {{"a.box", "b.box"}, usage("one boxscore at a time, not also \"b.box\"")},
         {{"--", "--seed"}, DesktopArguments{std::nullopt, "--seed"}},
         {{"a.box", "--", "b.box"}, usage("one boxscore at a time, not also \"b.box\"")},
-        {{"--version"}, DesktopArguments{std::nullopt, std::nullopt, true}},
-        {{"--seed", "5", "--version", "gm05.box"}, DesktopArguments{5, "gm05.box", true}},
+        {{"--version"}, DesktopArguments{std::nullopt, std::nullopt, version}},
+        {{"--seed", "5", "--version", "gm05.box"}, DesktopArguments{5, "gm05.box", version}},
         {{"--", "--version"}, DesktopArguments{std::nullopt, "--version"}},
         {{"--versions"}, usage("unknown option \"--versions\"")},
         {{"--version=1"}, usage("unknown option \"--version=1\"")},
+        {{"--help"}, DesktopArguments{std::nullopt, std::nullopt, help}},
+        {{"--version", "--help"}, DesktopArguments{std::nullopt, std::nullopt, help}},
+        {{"--help", "--version"}, DesktopArguments{std::nullopt, std::nullopt, help}},
+        {{"--", "--help"}, DesktopArguments{std::nullopt, "--help"}},
+        {{"-h"}, usage("unknown option \"-h\"")},
+        {{"--help", "--colour"}, usage("unknown option \"--colour\"")},
     };
     for (const auto& [arguments, parsed] : cases) {
         EXPECT_EQ(parseDesktopArguments(arguments), parsed) << testing::PrintToString(arguments);

@@ -1,12 +1,14 @@
 // The Qt windows over a desktop session with its files in memory, on the offscreen platform,
 // through the real controller. What the controller decides is tested against a view in memory;
 // these tests check what only the Qt widgets do: they show the game, carry the names that tests
-// and accessibility find them by, and put HTML on the clipboard.
+// and accessibility find them by, put HTML on the clipboard and show refusals with the warning
+// icon.
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -16,6 +18,7 @@
 
 #include "core/save_article.h"
 #include "desktop/desktop_session.h"
+#include "desktop/window_design.h"
 #include "qt/about_window.h"
 #include "qt/conversions.h"
 #include "qt/main_window.h"
@@ -133,6 +136,39 @@ class MainWindowTest : public QObject {
             names << action->objectName();
         }
         QCOMPARE(names, QStringList({"mnuNewspaperNames", "mnuOpenPhraseFolder"}));
+    }
+
+    // A refusal or a failure shows in a message box with the warning icon.
+    void refusalsCarryTheWarningIcon_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Save To File before a load")
+            << "cmdSaveFile" << fromUtf8(kLoadBoxscoreFirst);
+        QTest::newRow("System Info") << "cmdSysInfo" << fromUtf8(kSystemInfoUnavailable);
+    }
+    void refusalsCarryTheWarningIcon() {
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        article()->setPlainText("An article typed before any game was loaded.");
+        window_->findChild<QAction*>("mnuAbout")->trigger();
+        QPushButton* pressed = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            pressed = pressed != nullptr ? pressed : widget->findChild<QPushButton*>(button);
+        }
+        QVERIFY(pressed != nullptr);
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString shown;
+        QObject whileThisTestRuns;
+        QTimer::singleShot(0, &whileThisTestRuns, [&icon, &shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                icon = box->icon();
+                shown = box->text();
+                box->accept();
+            }
+        });
+        pressed->click();
+        QCOMPARE(shown, text);
+        QCOMPARE(icon, QMessageBox::Warning);
     }
 
     void aboutOpenedTwiceIsOneWindow() {

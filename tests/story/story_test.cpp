@@ -13,6 +13,7 @@
 #include "boxscore/boxscore_reader.h"
 #include "core/record_json.h"
 #include "system/file_system.h"
+#include "tests/support/real_samples.h"
 
 namespace quillbat {
 namespace {
@@ -122,12 +123,10 @@ TEST(Story, PlayByPlayBeyondItsBoundsTellsNoStory) {
     }
 }
 
-// Boxscores written by the game itself, kept beside a checkout of the repository; a clone
-// without them skips this test. The facts were read off their play-by-play by hand.
+// The real samples (see real_samples.h); the facts were read off their play-by-play by hand.
 TEST(Story, RealSamplesGiveTheFactsReadByHand) {
-    const fs::path samples = kSource / "../shared/samples";
-    if (!fs::is_directory(samples)) {
-        GTEST_SKIP() << "no sample boxscores at " << samples;
+    if (!fs::is_directory(kRealSamples)) {
+        GTEST_SKIP() << kNoRealSamples;
     }
     const std::pair<const char*, const char*> cases[] = {
         {"2013-0402-bal120.box",
@@ -152,7 +151,7 @@ TEST(Story, RealSamplesGiveTheFactsReadByHand) {
              "text":"Nieman scored, Jones,An to third, Kearns to second, Gurriel to first on an error by the first baseman Alonso,Y"})"},
     };
     for (const auto& [name, facts] : cases) {
-        EXPECT_EQ(json(storyOf(textOf(samples / name), name)), nlohmann::json::parse(facts))
+        EXPECT_EQ(json(storyOf(textOf(kRealSamples / name), name)), nlohmann::json::parse(facts))
             << name;
     }
 }

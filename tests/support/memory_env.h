@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -26,6 +27,16 @@ class MemoryEnv final : public Env {
         return found == modified.end() ? std::nullopt : std::optional(found->second);
     }
     bool isFile(const std::filesystem::path& path) override { return files.contains(path); }
+    // A folder is there while a file lies inside it.
+    bool isFolder(const std::filesystem::path& path) override {
+        // "/phrases/" is the folder "/phrases".
+        const std::filesystem::path folder = path.has_filename() ? path : path.parent_path();
+        return std::any_of(files.begin(), files.end(), [&folder](const auto& file) {
+            const auto [inFolder, inFile] =
+                std::mismatch(folder.begin(), folder.end(), file.first.begin(), file.first.end());
+            return inFolder == folder.end() && inFile != file.first.end();
+        });
+    }
     std::string readFile(const std::filesystem::path& path,
                          const std::string& displayName) override {
         auto found = files.find(path);

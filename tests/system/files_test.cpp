@@ -65,5 +65,35 @@ TEST(FileSystemTest, ReplacesAFileWholeOrNotAtAll) {
                 ThrowsMessage<InputError>("gm06.txt: is a folder, not a file"));
 }
 
+// A write cut short (a crash, a kill) leaves its hidden temporary file beside the target: the
+// next write of the same file removes every one of them, whatever its unique part, and nothing
+// else: not those of another file, not names that only look alike.
+TEST(FileSystemTest, AWriteRemovesTheTemporaryFilesAnEarlierOneOfTheSameFileLeft) {
+    TempFolder folder;
+    const std::set<std::string> stale = {".gm05.txt.quillbat-4021-8815320954227-0.tmp",
+                                         ".gm05.txt.quillbat-7.tmp", ".gm05.txt.quillbat--.tmp"};
+    const std::set<std::string> kept = {
+        ".gm06.txt.quillbat-4021-8815320954227-1.tmp",  // another file's
+        ".gm05.txt.quillbat-x.quillbat-7.tmp",          // the file "gm05.txt.quillbat-x"'s
+        ".gm05.txt.quillbat-.tmp",
+        ".gm05.txt.quillbat-7a.tmp",
+        ".gm05.txt.quillbat-7.tmp.bak",
+        ".gm05.txt.quillbat-7.tm",
+        "gm05.txt.quillbat-7.tmp",
+        ".gm05.txt.tmp7",
+        "gm05.txt.tmp3605607902821-16",
+        "gm05.box"};
+    for (const std::set<std::string>* names : {&stale, &kept}) {
+        for (const std::string& name : *names) {
+            folder.write(name, "left behind");
+        }
+    }
+    replaceFileAtomically(folder / "gm05.txt", "article\r\n");
+    std::set<std::string> expected = kept;
+    expected.insert("gm05.txt");
+    EXPECT_EQ(entriesOf(folder.path()), expected);
+    EXPECT_EQ(folder.read("gm05.txt"), "article\r\n");
+}
+
 }  // namespace
 }  // namespace quillbat

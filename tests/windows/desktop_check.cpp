@@ -29,6 +29,7 @@
 #include "core/boxscore_file.h"
 #include "core/load_game.h"
 #include "core/text_encoding.h"
+#include "core/version.h"
 #include "desktop/desktop_arguments.h"
 #include "desktop/desktop_menu.h"
 #include "desktop/window_design.h"
@@ -636,6 +637,58 @@ void checkOpenPhraseFolder(const fs::path& programs, const fs::path& work) {
     checkExit(program, main, "Open Phrase Folder");
 }
 
+// What the program prints for arguments and its exit code, its standard output a pipe; nothing
+// when it could not be started or did not end.
+std::optional<std::pair<std::string, DWORD>> printedBy(const fs::path& folder,
+                                                       const std::wstring& argument) {
+    SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE reading = nullptr;
+    HANDLE writing = nullptr;
+    if (!CreatePipe(&reading, &writing, &inherited, 0)) {
+        return std::nullopt;
+    }
+    SetHandleInformation(reading, HANDLE_FLAG_INHERIT, 0);
+    std::wstring commandLine = L"\"" + (folder / "quillbat.exe").wstring() + L"\" " + argument;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writing;
+    startup.hStdError = writing;
+    PROCESS_INFORMATION process{};
+    const bool started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, folder.wstring().c_str(), &startup, &process);
+    CloseHandle(writing);
+    std::string printed;
+    char buffer[4096];
+    DWORD count = 0;
+    while (started && ReadFile(reading, buffer, sizeof buffer, &count, nullptr) && count > 0) {
+        printed.append(buffer, count);
+    }
+    CloseHandle(reading);
+    if (!started) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    const bool ended = WaitForSingleObject(process.hProcess, kPatience) == WAIT_OBJECT_0 &&
+                       GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return ended ? std::optional(std::pair(printed, code)) : std::nullopt;
+}
+
+// --help and --version print on standard output, when it leads somewhere, and end with 0.
+void checkPrintedAnswers(const fs::path& programs, const fs::path& work) {
+    const fs::path folder = programFolder(programs, work, "printed");
+    const std::pair<std::wstring, std::string> answers[] = {
+        {L"--help", desktopHelp()},
+        {L"--version", "quillbat " + std::string(programVersion()) + "\n"}};
+    for (const auto& [argument, expected] : answers) {
+        const auto printed = printedBy(folder, argument);
+        expectEqual(utf8(argument) + ": printed", expected, printed ? printed->first : "<none>");
+        check(printed && printed->second == 0, utf8(argument) + ": exit status 0");
+    }
+}
+
 // Arguments the program cannot use: one message box, exit status 2.
 void checkBadArguments(const fs::path& programs, const fs::path& work) {
     const fs::path folder = programFolder(programs, work, "bad-arguments");
@@ -671,6 +724,7 @@ int main(int argc, char* argv[]) {
     checkDialogsAndLastWindow(programs, work);
     checkOpenPhraseFolder(programs, work);
     checkBadArguments(programs, work);
+    checkPrintedAnswers(programs, work);
     std::printf("Desktop: %d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }
