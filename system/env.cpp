@@ -29,6 +29,16 @@ class SystemEnv final : public Env {
         return std::filesystem::is_regular_file(path, error);
     }
 
+    bool isFolder(const std::filesystem::path& path) override {
+        std::error_code error;
+        return std::filesystem::is_directory(path, error);
+    }
+
+    std::vector<std::filesystem::path> filesInFolder(const std::filesystem::path& folder,
+                                                     const std::string& displayName) override {
+        return quillbat::filesInFolder(folder, displayName);
+    }
+
     std::string readFile(const std::filesystem::path& path,
                          const std::string& displayName) override {
         return readWholeFile(path, displayName);

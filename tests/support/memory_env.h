@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "boxscore/input_error.h"
 #include "system/env.h"
@@ -26,6 +28,24 @@ class MemoryEnv final : public Env {
         return found == modified.end() ? std::nullopt : std::optional(found->second);
     }
     bool isFile(const std::filesystem::path& path) override { return files.contains(path); }
+    // A folder in memory is there while it holds a file, at any depth.
+    bool isFolder(const std::filesystem::path& path) override {
+        return std::any_of(files.begin(), files.end(),
+                           [&path](const auto& file) { return isInside(file.first, path); });
+    }
+    std::vector<std::filesystem::path> filesInFolder(const std::filesystem::path& folder,
+                                                     const std::string& displayName) override {
+        if (!isFolder(folder)) {
+            throw InputError(displayName, "is not a folder");
+        }
+        std::vector<std::filesystem::path> found;
+        for (const auto& [path, bytes] : files) {
+            if (path.parent_path() == folder) {
+                found.push_back(path);
+            }
+        }
+        return found;
+    }
     std::string readFile(const std::filesystem::path& path,
                          const std::string& displayName) override {
         auto found = files.find(path);
@@ -57,6 +77,13 @@ class MemoryEnv final : public Env {
                     systemEnv().readFile(entry.path(), pathToUtf8(entry.path()));
             }
         }
+    }
+
+    // Whether path lies inside folder, at any depth.
+    static bool isInside(const std::filesystem::path& path, const std::filesystem::path& folder) {
+        const auto [folderEnd, pathAt] =
+            std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+        return folderEnd == folder.end() && pathAt != path.end();
     }
 
     std::filesystem::file_time_type clock{};
