@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "boxscore/game_record.h"
-#include "core/load_game.h"
 #include "core/line_score.h"
+#include "core/load_game.h"
 
 // The renderings of a game story for the places it is posted: plain text, forum BBCode,
 // Markdown (Discord, Reddit, GitHub) and an HTML fragment for a web page.
@@ -40,5 +40,14 @@ ArticleParts articleParts(const LoadedGame& game);
 // open a tag (an empty [b][/b] follows it); in Markdown a backslash goes before each of
 // \ ` * _ | [ ] < > & # ~, and the code fence is longer than any run of backticks in the table.
 std::string renderArticle(ArticleFormat format, const ArticleParts& parts);
+
+// A value from a boxscore or phrase file as text in format, escaped as renderArticle escapes
+// it; kText: unchanged.
+std::string escapeText(ArticleFormat format, std::string_view text);
+
+// A fixed-width table (every line ending in "\n") as renderArticle sets the line score apart
+// so that its columns stay: in BBCode inside [code] and escaped, in Markdown inside a code
+// fence longer than any run of backticks in it; kText and kHtml: unchanged.
+std::string codeBlock(ArticleFormat format, std::string_view table);
 
 }  // namespace quillbat
