@@ -1,4 +1,5 @@
-// quillbat-cli: the articles (or game records) of boxscores named on the command line.
+// quillbat-cli: the articles (or game records, or the league paper) of boxscores named on the
+// command line.
 
 #include <CLI/CLI.hpp>
 
@@ -6,6 +7,7 @@
 #include <map>
 
 #include "cli/check_phrases.h"
+#include "cli/cli_paper.h"
 #include "cli/cli_run.h"
 #include "core/phrase_folders.h"
 #include "core/version.h"
@@ -56,7 +58,16 @@ int main(int argc, char** argv) {
                                  "(newspaper: \"Holland\", or \"G. Holland\" beside a namesake)")
                       ->check(CLI::IsMember(nameStyles))
                       ->excludes(record);
-    app.add_option("boxscores", options.boxscores, "Boxscore files (.box)");
+    std::string paperFolder;
+    auto* paper = app.add_option("--paper", paperFolder,
+                                 "Write the league paper of the boxscores (and of the .box files "
+                                 "of folders named) into the folder OUT: a page per day and an "
+                                 "index with --format html (the default), a post per day with "
+                                 "bbcode or markdown")
+                      ->excludes(save)
+                      ->excludes(record);
+    app.add_option("boxscores", options.boxscores,
+                   "Boxscore files (.box); with --paper also folders of them");
     std::string checkFolder;
     auto* check = app.add_option("--check-phrases", checkFolder,
                                  "Check the nine phrase files of DIR (default: the --data folder "
@@ -66,7 +77,8 @@ int main(int argc, char** argv) {
                       ->excludes(save)
                       ->excludes(record)
                       ->excludes(format)
-                      ->excludes(names);
+                      ->excludes(names)
+                      ->excludes(paper);
     try {
         app.parse(arguments.count(), arguments.values());
         if (check->count() > 0 && !options.boxscores.empty()) {
@@ -74,6 +86,10 @@ int main(int argc, char** argv) {
         }
         if (check->count() == 0 && options.boxscores.empty()) {
             throw CLI::RequiredError("BOXSCORE");
+        }
+        if (paper->count() > 0 && format->count() > 0 && formatName == "text") {
+            throw CLI::ValidationError("--format",
+                                       "a paper is written as html, bbcode or markdown");
         }
     } catch (const CLI::ParseError& error) {
         int status = app.exit(error);
@@ -92,6 +108,18 @@ int main(int argc, char** argv) {
                                             : quillbat::pathFromUtf8(dataFolder);
     if (check->count() > 0) {
         return quillbat::checkPhraseFolder(options.dataFolder, std::cout);
+    }
+    if (paper->count() > 0) {
+        // The style sheet of the phrase folder named, else the user's, else the program's own.
+        const quillbat::FileLocations locations = quillbat::thisProgramsFileLocations();
+        std::vector<std::filesystem::path> styleSheetFolders = {locations.userPhraseFolder,
+                                                                locations.shippedPhraseFolder};
+        if (!dataFolder.empty()) {
+            styleSheetFolders.insert(styleSheetFolders.begin(), options.dataFolder);
+        }
+        options.paperFolder = quillbat::pathFromUtf8(paperFolder);
+        return quillbat::runPaper(options, styleSheetFolders, quillbat::systemEnv(), std::cout,
+                                  std::cerr);
     }
     return quillbat::runCli(options, quillbat::systemEnv(), std::cout, std::cerr);
 }
