@@ -150,6 +150,11 @@ inline constexpr std::string_view kNewspaperNamesTitle = "Newspaper Names";
 inline constexpr std::string_view kOpenPhraseFolderTitle = "Open Phrase Folder";
 inline constexpr std::string_view kLeaguePaperTitle = "League Paper";
 
+// The dialogs a front end draws itself (the Windows input box and progress window): their
+// typeface and background.
+inline constexpr FontDesign kDialogFont{.family = "Tahoma", .points = 8.25F};
+inline constexpr Rgb kDialogGrey{240, 240, 240};
+
 // Default Team's input box: the user types the game's ID of a team whose home boxscores the
 // Open dialog then lists, or -1 for every boxscore.
 inline constexpr std::string_view kDefaultTeamTitle = "Default Team Number";

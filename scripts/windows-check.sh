@@ -8,7 +8,7 @@
 # - the package quillbat-windows.zip (both programs, the phrase files, a read-me), unpacked
 #   into a fresh Wine installation, where tests/windows/desktop_check.cpp drives quillbat.exe
 #   under Xvfb through window messages and its menu for every example (Copy As included), for
-#   Newspaper Names, Open Phrase Folder and refused boxscores.
+#   Newspaper Names, League Paper, Open Phrase Folder and refused boxscores.
 #   scripts/windows-check.sh [LINUX_BUILD [WINDOWS_BUILD]]   (defaults: build build-windows)
 # LINUX_BUILD must already hold quillbat-cli. Ends with "N passed, N failed"; exits 1 on a failure.
 set -euo pipefail
@@ -143,7 +143,7 @@ done
 for program in quillbat.exe quillbat-cli.exe; do
     imports=$(x86_64-w64-mingw32-objdump -p "$windows_build/$program" | sed -n 's/^\s*DLL Name: //p')
     echo "$program imports: $(echo $imports)"
-    foreign=$(echo "$imports" | grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|comdlg32|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$' || true)
+    foreign=$(echo "$imports" | grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|comdlg32|comctl32|ole32|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$' || true)
     if [ -z "$foreign" ]; then
         passed=$((passed + 1))
     else
@@ -152,11 +152,11 @@ for program in quillbat.exe quillbat-cli.exe; do
     fi
 done
 
-# The package: both programs, the phrase files and a read-me.
+# The package: both programs, the phrase files, the league paper's style sheet and a read-me.
 package="$windows_build/quillbat-windows.zip"
 rm -rf "$work/package" "$package"
 mkdir -p "$work/package"
-cp "$windows_build/quillbat.exe" "$windows_cli" data/*.dat "$work/package/"
+cp "$windows_build/quillbat.exe" "$windows_cli" data/*.dat data/paper.css "$work/package/"
 cp win32/README.txt "$work/package/README.txt"
 # Without the debugging information the build keeps: a tenth of the size.
 x86_64-w64-mingw32-strip "$work/package/"*.exe
@@ -180,6 +180,12 @@ for box in "${boxscores[@]}"; do
     "$wine" "$windows_cli" --seed 7 --save "$desktop/saved/$name.box" >/dev/null || true
     cp "$desktop/saved/$name.txt" "$desktop/expected/" || true
 done
+"$wine" "$windows_cli" --paper "$desktop/expected/paper" --seed 7 "${boxscores[@]}" >/dev/null || true
+# The browser Wine starts for a web page (.html files go to it as on Windows, also without
+# Wine's own HTML engine) only notes which page it was asked to show.
+browser="$desktop/browser.sh"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >"%s"\n' "$desktop/browsed.txt" >"$browser"
+chmod +x "$browser"
 "$wineserver" -k 2>/dev/null || true
 "$wineserver" -w 2>/dev/null || true
 export WINEPREFIX="$windows_build/wine-desktop"
@@ -191,11 +197,14 @@ desktop_status=0
 # above), then the driver, which starts quillbat.exe for every example.
 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     "$1" -p >/dev/null 2>&1; "$2" wineboot -i </dev/null >/dev/null 2>&1
+    "$2" reg add "HKCR\\.html" /ve /d htmlfile /f >/dev/null 2>&1
+    "$2" reg add "HKCU\\Software\\Wine\\WineBrowser" /v Browsers /d "$3" /f >/dev/null 2>&1
     status=0
-    "$2" "${@:3}" || status=$?
+    "$2" "${@:4}" || status=$?
     "$1" -k
-    exit $status' bash "$wineserver" "$wine" "$windows_build/quillbat_desktop_check.exe" \
-    "$desktop/programs" "$desktop/expected" "$desktop/work" "${boxscores[@]}" || desktop_status=$?
+    exit $status' bash "$wineserver" "$wine" "$browser" "$windows_build/quillbat_desktop_check.exe" \
+    "$desktop/programs" "$desktop/expected" "$desktop/work" "$desktop/browsed.txt" \
+    "${boxscores[@]}" || desktop_status=$?
 
 echo "Windows: $passed passed, $failed failed"
 [ "$tests_status" -eq 0 ] || echo "The tests of the Windows build failed (see above)."
