@@ -34,18 +34,20 @@ std::string wholePage(std::string_view title, std::string_view heading, const st
            body + "</body>\n</html>\n";
 }
 
+// The links to the day before, to the index and to the day after; the style sheet places each
+// in its column, so a missing one leaves its column empty.
 std::string dayLinks(const DayPage& page) {
-    const auto side = [](const std::optional<PageLink>& day, std::string_view rel,
-                         std::string_view before, std::string_view after) {
-        if (!day) {
-            return std::string("<span></span>");
-        }
-        return "<a rel=\"" + std::string(rel) + "\" href=\"" + escaped(day->fileName) + "\">" +
-               std::string(before) + escaped(day->title) + std::string(after) + "</a>";
-    };
-    return "<nav class=\"day-links\">\n" + side(page.previous, "prev", "&larr; ", "") + "\n" +
-           link("index.html", "All days") + "\n" + side(page.next, "next", "", " &rarr;") +
-           "\n</nav>\n";
+    std::string links = "<nav class=\"day-links\">\n";
+    if (page.previous) {
+        links += "<a rel=\"prev\" href=\"" + escaped(page.previous->fileName) + "\">&larr; " +
+                 escaped(page.previous->title) + "</a>\n";
+    }
+    links += "<a class=\"all-days\" href=\"index.html\">All days</a>\n";
+    if (page.next) {
+        links += "<a rel=\"next\" href=\"" + escaped(page.next->fileName) + "\">" +
+                 escaped(page.next->title) + " &rarr;</a>\n";
+    }
+    return links + "</nav>\n";
 }
 
 std::string headlines(const DayPage& page) {
