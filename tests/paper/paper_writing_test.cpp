@@ -127,6 +127,24 @@ TEST_F(PaperTest, RefusedBoxscoresAreListedAndTheRestIsWritten) {
     EXPECT_NE(refused, std::string::npos);
 }
 
+// A game whose first line gives no date has the last page, which the index lists after the days.
+TEST_F(PaperTest, UndatedGamesHaveTheLastPage) {
+    std::string game = env.files["/league/riverton-at-harbor-city.box"];
+    game.replace(0, game.find(','), "Spring training");
+    env.files["/league/spring.box"] = game;
+    const auto written = paper(ArticleFormat::kHtml, "/out");
+    EXPECT_EQ(summary.undatedGames, 1U);
+    EXPECT_NE(written.at("2026-08-19.html")
+                  .find("<a rel=\"next\" href=\"undated.html\">Undated "
+                        "games &rarr;</a>"),
+              std::string::npos);
+    const std::string& index = written.at("index.html");
+    const std::size_t undated = index.find("href=\"undated.html\"");
+    EXPECT_NE(undated, std::string::npos);
+    EXPECT_LT(index.find("href=\"1999-04-10.html\""), undated);
+    EXPECT_NE(written.at("undated.html").find("<h1>Undated games</h1>"), std::string::npos);
+}
+
 TEST_F(PaperTest, TheSameSeedWritesTheSameBytes) {
     for (ArticleFormat format : {ArticleFormat::kHtml, ArticleFormat::kBbcode}) {
         EXPECT_EQ(paper(format, "/once"), paper(format, "/twice"));
