@@ -98,7 +98,7 @@ bool DesktopSession::isChecked(MenuCommand command) const {
 
 DesktopSession::PaperWriting DesktopSession::writePaper(const std::string& boxscoreFolder,
                                                         const PaperProgress& progress) {
-    const PaperGames games = paperGames(env_, {boxscoreFolder});
+    const PaperGames games = paperGames(env_, {boxscoreFolder}, progress);
     if (games.days.empty()) {
         return {std::nullopt, games.problems.empty() ? std::string() : games.problems.front()};
     }

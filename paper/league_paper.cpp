@@ -64,6 +64,9 @@ class PaperWriter {
                                      ? htmlDayPage(page)
                                      : forumPost(options_.format, page);
         env_.replaceFile(options_.folder / pathFromUtf8(page.link.fileName), text);
+        if (options_.format != ArticleFormat::kHtml) {
+            return;
+        }
         IndexDay& day = index_.emplace_back(IndexDay{page.link, {}});
         for (const PageGame& game : page.games) {
             day.headlines.push_back(game.headline);

@@ -73,7 +73,8 @@ std::size_t PaperGames::count() const {
     return games;
 }
 
-PaperGames paperGames(Env& env, const std::vector<std::string>& names) {
+PaperGames paperGames(Env& env, const std::vector<std::string>& names,
+                      const std::function<void(std::size_t done, std::size_t total)>& progress) {
     PaperGames paper;
     std::vector<std::string> boxscores;
     for (const std::string& name : names) {
@@ -102,6 +103,9 @@ PaperGames paperGames(Env& env, const std::vector<std::string>& names) {
         const fs::path path = pathFromUtf8(boxscore);
         if (seen.insert(sameFileKey(path)).second) {
             games.push_back({firstLineDate(env, boxscore), pathToUtf8(path.filename()), boxscore});
+        }
+        if (progress) {
+            progress(0, boxscores.size());
         }
     }
     std::sort(games.begin(), games.end(), comesBefore);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,10 @@ struct PaperGames {
 // article reads it (see calendarDate); only that line is read. A file that cannot be read or
 // whose date cannot be read is undated (loading it tells why it is refused). Within a day the
 // games are ordered by file name, then by their whole name.
-PaperGames paperGames(Env& env, const std::vector<std::string>& names);
+// While the dates are read, after each file progress (when given) is called with 0 and the
+// number of files, so that a window showing how a paper is written stays painted.
+PaperGames paperGames(
+    Env& env, const std::vector<std::string>& names,
+    const std::function<void(std::size_t done, std::size_t total)>& progress = {});
 
 }  // namespace quillbat

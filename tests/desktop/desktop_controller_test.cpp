@@ -186,15 +186,17 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
          {"open " + folder, "information Open Phrase Folder: The phrase files are in " + folder},
          phraseFiles, untouched},
         // The paper goes into the chosen folder's "paper", the game with the session's first
-        // seed; a refused boxscore is named, and the index's name shown when no browser starts.
+        // seed; the progress shows while each date is read, then after each game. A refused
+        // boxscore is named, and the index's name shown when no browser starts.
         {"League Paper", LeaguePaper, false, [this] { view.chosenFolder = pathToUtf8(league); },
-         {chooseLeague, progress(0, 1), progress(1, 1), "end progress",
+         {chooseLeague, progress(0, 1), progress(0, 1), progress(1, 1), "end progress",
           "information League Paper: The league paper of 1 day and 1 game is in " + paperFolder + ".",
           "browser " + index}, paperOf({}), untouched},
         {"League Paper, a refused boxscore, no browser", LeaguePaper, false,
          [this, &bad] { view.chosenFolder = pathToUtf8(league); view.browserOpens = false;
                         env.files.insert(bad.begin(), bad.end()); },
-         {chooseLeague, progress(0, 2), progress(1, 2), progress(2, 2), "end progress",
+         {chooseLeague, progress(0, 2), progress(0, 2), progress(0, 2), progress(1, 2),
+          progress(2, 2), "end progress",
           "warning League Paper: The league paper of 1 day and 1 game is in " + paperFolder +
               ".\n\nThese boxscores are not in it:\n" + refused,
           "browser " + index,
