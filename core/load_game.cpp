@@ -40,8 +40,7 @@ GameLoad loadGame(Env& env, const std::string& boxscorePath, PhraseSource& phras
         }
         ScoreboardValues scoreboard = scoreboardValues(record);
         std::string headline = gameHeadline(record);
-        load.game =
-            LoadedGame{std::move(record), std::move(scoreboard), std::move(headline), {}};
+        load.game = LoadedGame{std::move(record), std::move(scoreboard), std::move(headline), {}};
     } catch (const InputError& error) {
         load.message = error.what();
         return load;

@@ -32,7 +32,7 @@ ScoreboardValues scoreboardValues(const GameRecord& record);
 // How a load writes the article.
 struct ArticleOptions {
     NameStyle names = NameStyle::kBoxscore;  // how the players' names are written
-    bool story = false;  // read the play-by-play and tell how the game was won
+    bool story = false;                      // read the play-by-play and tell how the game was won
 };
 
 // A boxscore that was read, with its article.
