@@ -12,6 +12,7 @@ namespace quillbat {
 namespace fs = std::filesystem;
 namespace {
 
+// A name ending in ".box" in any case ("GM05.BOX", as some programs on Windows write it).
 bool isBoxscoreName(const fs::path& file) {
     std::string ending = pathToUtf8(file.extension());
     std::transform(ending.begin(), ending.end(), ending.begin(), [](char c) {
@@ -20,6 +21,8 @@ bool isBoxscoreName(const fs::path& file) {
     return ending == ".box";
 }
 
+// The date of the boxscore's first line, read alone; nothing when there is none or the file
+// cannot be read.
 std::optional<CalendarDate> firstLineDate(Env& env, const std::string& boxscore) {
     try {
         const std::unique_ptr<std::istream> in =
@@ -36,7 +39,8 @@ std::optional<CalendarDate> firstLineDate(Env& env, const std::string& boxscore)
     }
 }
 
-// The name that tells two names of one file apart from names of two files.
+// The full name of a file in its plain form, the same for two names of one file
+// ("league/gm05.box" and "./league/../league/gm05.box").
 fs::path sameFileKey(const fs::path& path) {
     std::error_code error;
     const fs::path full = fs::absolute(path, error);

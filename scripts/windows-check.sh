@@ -2,8 +2,8 @@
 # Cross-builds the core, its tests, quillbat-cli and the desktop program quillbat.exe for
 # Windows with MinGW-w64, runs the tests under Wine, and checks:
 # - that the Windows quillbat-cli writes the same bytes as the Linux one for every boxscore
-#   under examples/: articles with several seeds, --record, --check-phrases, refusals, and
-#   --save with Windows paths (a plain folder and non-ASCII ones);
+#   under examples/: articles with several seeds, --record, --check-phrases, refusals, the
+#   league paper's pages, and --save with Windows paths (a plain folder and non-ASCII ones);
 # - that both programs need no DLL beyond those of Windows itself;
 # - the package quillbat-windows.zip (both programs, the phrase files, a read-me), unpacked
 #   into a fresh Wine installation, where tests/windows/desktop_check.cpp drives quillbat.exe
@@ -121,6 +121,17 @@ same_on_both "refused boxscores" --seed 1 "$work/empty.box" examples/no-such-gam
 same_on_both "refused record" --record "$work/other.box"
 same_on_both "bad seed" --seed 4294967296 "${boxscores[0]}"
 same_on_both "no boxscore" --seed 1
+
+# The league paper of the examples' folder: the same pages on both systems.
+rm -rf "$work/paper-linux" "$work/paper-windows"
+"$linux_cli" --paper "$work/paper-linux" --seed 7 --data data examples >/dev/null || true
+"$wine" "$windows_cli" --paper "$work/paper-windows" --seed 7 --data data examples >/dev/null || true
+if [ -f "$work/paper-linux/index.html" ] && diff -r "$work/paper-linux" "$work/paper-windows"; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    echo "FAILED: league paper: the pages differ between Linux and Windows"
+fi
 
 # --save beside the boxscore, on Windows named with drive letter and backslashes. The Linux
 # program saves the same game in a folder of its own; both files must hold the same bytes:
