@@ -1,5 +1,7 @@
 // Writes a season of generated boxscore files into a folder, for timing quillbat-cli on files.
-//   make_season FOLDER [COUNT]     COUNT defaults to 2430, the games of a 30-team season
+//   make_season [--schedule] FOLDER [COUNT]
+// COUNT defaults to 2430, the games of a 30-team season. The generator dates each game as it
+// likes; with --schedule they are dated 15 a day from April 1, 2026, as a league's season is.
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +12,11 @@
 #include "bench/season_files.h"
 
 int main(int argc, char** argv) {
+    const bool scheduled = argc > 1 && std::string_view(argv[1]) == "--schedule";
+    if (scheduled) {
+        --argc;
+        ++argv;
+    }
     int count = 2430;
     if (argc == 3) {
         std::string_view text(argv[2]);
@@ -19,7 +26,7 @@ int main(int argc, char** argv) {
         }
     }
     if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: make_season FOLDER [COUNT]\n");
+        std::fprintf(stderr, "usage: make_season [--schedule] FOLDER [COUNT]\n");
         return 2;
     }
     const std::filesystem::path folder(argv[1]);
@@ -27,7 +34,8 @@ int main(int argc, char** argv) {
     for (int k = 0; k < count; ++k) {
         const std::filesystem::path path = folder / quillbat::bench::seasonFileName(k);
         std::ofstream out(path, std::ios::binary);
-        out << quillbat::bench::seasonBoxscoreFile(static_cast<std::uint32_t>(k) + 1);
+        out << (scheduled ? quillbat::bench::scheduledBoxscoreFile(k)
+                          : quillbat::bench::seasonBoxscoreFile(static_cast<std::uint32_t>(k) + 1));
         if (!out.flush()) {
             std::fprintf(stderr, "make_season: cannot write %s\n", path.string().c_str());
             return 1;

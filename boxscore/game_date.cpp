@@ -12,12 +12,6 @@ constexpr std::array<const char*, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-struct Date {
-    int month = 0;
-    int day = 0;
-    int year = 0;
-};
-
 bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
@@ -42,7 +36,7 @@ std::optional<int> readDigits(std::string_view text, std::size_t& position, std:
     return value;
 }
 
-std::optional<Date> parseDate(std::string_view text) {
+std::optional<CalendarDate> parseDate(std::string_view text) {
     std::size_t position = 0;
     auto month = readDigits(text, position, 2);
     if (!month || position >= text.size() || (text[position] != '/' && text[position] != '-')) {
@@ -67,23 +61,36 @@ std::optional<Date> parseDate(std::string_view text) {
     if (*month < 1 || *month > 12 || *day < 1 || *day > daysInMonth(*month, *year)) {
         return std::nullopt;
     }
-    return Date{*month, *day, *year};
+    return CalendarDate{*year, *month, *day};
 }
 
 }  // namespace
 
+std::optional<CalendarDate> calendarDate(std::string_view dateText) {
+    return parseDate(trimBlanks(dateText));
+}
+
+std::string calendarDateText(const CalendarDate& date) {
+    std::string written = kMonthNames[static_cast<std::size_t>(date.month - 1)];
+    written += ' ';
+    written += std::to_string(date.day);
+    written += ", ";
+    written += std::to_string(date.year);
+    return written;
+}
+
 std::string gameDateText(std::string_view dateText) {
     std::string_view text = trimBlanks(dateText);
     auto date = parseDate(text);
-    if (!date) {
-        return std::string(text);
+    return date ? calendarDateText(*date) : std::string(text);
+}
+
+std::optional<std::string_view> firstLineDateText(std::string_view firstLine) {
+    const std::size_t firstComma = firstLine.find(',');
+    if (firstComma == std::string_view::npos) {
+        return std::nullopt;
     }
-    std::string written = kMonthNames[static_cast<std::size_t>(date->month - 1)];
-    written += ' ';
-    written += std::to_string(date->day);
-    written += ", ";
-    written += std::to_string(date->year);
-    return written;
+    return firstLine.substr(0, firstComma);
 }
 
 }  // namespace quillbat

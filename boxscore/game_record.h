@@ -111,6 +111,7 @@ struct GameRecord {
     std::int16_t winHits = 0;
     std::int16_t winRuns = 0;
     std::int16_t winEarnedRuns = 0;
+    std::int16_t winWalks = 0;
     std::int16_t winStrikeouts = 0;
     std::int16_t winPitches = 0;
     double winEra = 0;

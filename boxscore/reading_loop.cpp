@@ -230,11 +230,11 @@ void ReadingLoop::finish() const {
 }
 
 void ReadingLoop::readFirstLine(std::string_view line) {
-    std::size_t firstComma = line.find(',');
-    if (firstComma == npos) {
+    const std::optional<std::string_view> dateText = firstLineDateText(line);
+    if (!dateText) {
         return;
     }
-    record_.gameDate = gameDateText(line.substr(0, firstComma));
+    record_.gameDate = gameDateText(*dateText);
     std::size_t lastComma = line.rfind(',');
     std::string_view afterComma = line.substr(lastComma + 1);
     record_.ballparkName = trimmed(afterComma.substr(std::min<std::size_t>(1, afterComma.size())));
@@ -343,6 +343,7 @@ void ReadingLoop::readDecisions(std::string_view line) {
         record_.winHits = fieldInt16(fieldAt(line, 38, 3));
         record_.winRuns = fieldInt16(fieldAt(line, 41, 3));
         record_.winEarnedRuns = fieldInt16(fieldAt(line, 44, 3));
+        record_.winWalks = fieldInt16(fieldAt(line, 47, 3));
         record_.winStrikeouts = fieldInt16(fieldAt(line, 50, 3));
         record_.winPitches = fieldInt16(fieldAt(line, 52, 4));
         record_.winEra = leadingNumber(trimBlanks(fieldFromEnd(line, 5, 5)));

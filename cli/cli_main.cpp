@@ -1,12 +1,15 @@
-// quillbat-cli: the articles (or game records) of boxscores named on the command line.
+// quillbat-cli: the articles (or game records) of boxscores named on the command line, or the
+// league paper of them.
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "cli/check_phrases.h"
+#include "cli/cli_paper.h"
 #include "cli/cli_run.h"
 #include "cli/help_formatter.h"
 #include "core/phrase_folders.h"
@@ -25,6 +28,7 @@ int main(int argc, char** argv) {
     app.formatter(std::make_shared<quillbat::HelpFormatter>(
         static_cast<std::size_t>(quillbat::standardOutputColumns()),
         "Usage: quillbat-cli [OPTIONS] BOXSCORE...\n"
+        "       quillbat-cli --paper OUT [OPTIONS] BOXSCORE_OR_FOLDER...\n"
         "       quillbat-cli --record BOXSCORE...\n"
         "       quillbat-cli --check-phrases [DIR]\n"));
     app.get_formatter()->column_width(25);
@@ -33,11 +37,20 @@ int main(int argc, char** argv) {
 
     const std::string what = "What to write";
     app.add_option("BOXSCORE", options.boxscores,
-                   "Boxscore files (.box): the article of each, in order, one line each")
+                   "Boxscore files (.box): the article of each, in order, one line each; with "
+                   "--paper also folders of them")
         ->group(what);
     auto* record = app.add_flag("--record", options.record,
                                 "The game record of each boxscore as JSON instead of its article")
                        ->group(what);
+    std::string paperFolder;
+    auto* paper = app.add_option("--paper", paperFolder,
+                                 "The league paper of the boxscores (and of the .box files of "
+                                 "folders named) in the folder OUT: a page per day and an index "
+                                 "(html, the default), or a post per day (bbcode, markdown)")
+                      ->option_text("OUT")
+                      ->excludes(record)
+                      ->group(what);
     std::string checkFolder;
     auto* check = app.add_option("--check-phrases", checkFolder,
                                  "Check the ten phrase files of DIR (default: the --data folder "
@@ -46,6 +59,7 @@ int main(int argc, char** argv) {
                       ->expected(0, 1)
                       ->option_text("[DIR]")
                       ->excludes(record)
+                      ->excludes(paper)
                       ->group(what);
     app.set_version_flag("--version", "quillbat-cli " + std::string(quillbat::programVersion()),
                          "Print the program's version and exit")
@@ -65,14 +79,15 @@ int main(int argc, char** argv) {
         {"markdown", quillbat::ArticleFormat::kMarkdown},
         {"html", quillbat::ArticleFormat::kHtml}};
     std::string formatName = "text";
-    app.add_option("--format", formatName,
-                   "text (the default: the article alone), or each article with its headline "
-                   "and line score for a forum or a web page: bbcode, markdown or html")
-        ->check(CLI::IsMember(formats))
-        ->option_text("FORMAT")
-        ->excludes(record)
-        ->excludes(check)
-        ->group(how);
+    auto* format =
+        app.add_option("--format", formatName,
+                       "text (the default: the article alone), or each article with its headline "
+                       "and line score for a forum or a web page: bbcode, markdown or html")
+            ->check(CLI::IsMember(formats))
+            ->option_text("FORMAT")
+            ->excludes(record)
+            ->excludes(check)
+            ->group(how);
     const std::map<std::string, quillbat::NameStyle> nameStyles = {
         {"boxscore", quillbat::NameStyle::kBoxscore},
         {"newspaper", quillbat::NameStyle::kNewspaper}};
@@ -97,6 +112,7 @@ int main(int argc, char** argv) {
                  "gives gm05.txt (with --format, gm05.bbcode.txt, gm05.md or gm05.html)")
         ->excludes(record)
         ->excludes(check)
+        ->excludes(paper)
         ->group(where);
 
     app.footer(
@@ -105,6 +121,8 @@ int main(int argc, char** argv) {
         "      The article of one game, the same each time.\n"
         "  quillbat-cli --format bbcode --save league/*.box\n"
         "      Every game of the folder for a forum, each saved beside its boxscore.\n"
+        "  quillbat-cli --paper league/paper --seed 1 league\n"
+        "      The paper of the folder's games: open league/paper/index.html.\n"
         "  quillbat-cli --check-phrases\n"
         "      What is wrong with the phrase files the programs write from.");
     try {
@@ -114,6 +132,10 @@ int main(int argc, char** argv) {
         }
         if (check->count() == 0 && options.boxscores.empty()) {
             throw CLI::RequiredError("BOXSCORE");
+        }
+        if (paper->count() > 0 && format->count() > 0 && formatName == "text") {
+            throw CLI::ValidationError("--format",
+                                       "a paper is written as html, bbcode or markdown");
         }
     } catch (const CLI::ParseError& error) {
         int status = app.exit(error);
@@ -132,6 +154,18 @@ int main(int argc, char** argv) {
                                             : quillbat::pathFromUtf8(dataFolder);
     if (check->count() > 0) {
         return quillbat::checkPhraseFolder(options.dataFolder, std::cout);
+    }
+    if (paper->count() > 0) {
+        // The style sheet of the phrase folder named, else the user's, else the program's own.
+        const quillbat::FileLocations locations = quillbat::thisProgramsFileLocations();
+        std::vector<std::filesystem::path> styleSheetFolders = {locations.userPhraseFolder,
+                                                                locations.shippedPhraseFolder};
+        if (!dataFolder.empty()) {
+            styleSheetFolders.insert(styleSheetFolders.begin(), options.dataFolder);
+        }
+        options.paperFolder = quillbat::pathFromUtf8(paperFolder);
+        return quillbat::runPaper(options, styleSheetFolders, quillbat::systemEnv(), std::cout,
+                                  std::cerr);
     }
     return quillbat::runCli(options, quillbat::systemEnv(), std::cout, std::cerr);
 }

@@ -24,6 +24,8 @@ struct CliOptions {
     ArticleFormat format = ArticleFormat::kText;  // how each article is written and saved
     std::vector<std::string> boxscores;           // UTF-8 file names, in order
     NameStyle names = NameStyle::kBoxscore;       // how the articles write the players' names
+    // --paper OUT: the league paper of the boxscores goes into OUT (see runPaper).
+    std::optional<std::filesystem::path> paperFolder{};
 };
 
 // For each boxscore in order writes its article (or its game record as one line of JSON, which

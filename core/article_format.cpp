@@ -80,8 +80,8 @@ std::string codeFence(std::string_view text) {
 }
 
 std::string renderBbcode(const ArticleParts& parts) {
-    std::string text = "[b]" + escapeBbcode(parts.headline) + "[/b]\n[code]\n" +
-                       escapeBbcode(lineScoreText(parts.lineScore)) + "[/code]\n";
+    std::string text = "[b]" + escapeBbcode(parts.headline) + "[/b]\n" +
+                       codeBlock(ArticleFormat::kBbcode, lineScoreText(parts.lineScore));
     std::string_view gap;
     for (std::string_view paragraph : paragraphs(parts.article)) {
         text += std::string(gap) + escapeBbcode(paragraph) + "\n";
@@ -91,10 +91,8 @@ std::string renderBbcode(const ArticleParts& parts) {
 }
 
 std::string renderMarkdown(const ArticleParts& parts) {
-    const std::string table = lineScoreText(parts.lineScore);
-    const std::string fence = codeFence(table);
-    std::string text =
-        "**" + escapeMarkdown(parts.headline) + "**\n\n" + fence + "\n" + table + fence + "\n";
+    std::string text = "**" + escapeMarkdown(parts.headline) + "**\n\n" +
+                       codeBlock(ArticleFormat::kMarkdown, lineScoreText(parts.lineScore));
     for (std::string_view paragraph : paragraphs(parts.article)) {
         text += "\n" + escapeMarkdown(paragraph) + "\n";
     }
@@ -177,6 +175,35 @@ std::string renderArticle(ArticleFormat format, const ArticleParts& parts) {
             break;
     }
     return parts.article;
+}
+
+std::string escapeText(ArticleFormat format, std::string_view text) {
+    switch (format) {
+        case ArticleFormat::kBbcode:
+            return escapeBbcode(text);
+        case ArticleFormat::kMarkdown:
+            return escapeMarkdown(text);
+        case ArticleFormat::kHtml:
+            return escapeHtml(text);
+        case ArticleFormat::kText:
+            break;
+    }
+    return std::string(text);
+}
+
+std::string codeBlock(ArticleFormat format, std::string_view table) {
+    switch (format) {
+        case ArticleFormat::kBbcode:
+            return "[code]\n" + escapeBbcode(table) + "[/code]\n";
+        case ArticleFormat::kMarkdown: {
+            const std::string fence = codeFence(table);
+            return fence + "\n" + std::string(table) + fence + "\n";
+        }
+        case ArticleFormat::kHtml:
+        case ArticleFormat::kText:
+            break;
+    }
+    return std::string(table);
 }
 
 }  // namespace quillbat

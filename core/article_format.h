@@ -41,4 +41,13 @@ ArticleParts articleParts(const LoadedGame& game);
 // \ ` * _ | [ ] < > & # ~, and the code fence is longer than any run of backticks in the table.
 std::string renderArticle(ArticleFormat format, const ArticleParts& parts);
 
+// A value from a boxscore or phrase file as text in format, escaped as renderArticle escapes
+// it; kText: unchanged.
+std::string escapeText(ArticleFormat format, std::string_view text);
+
+// A fixed-width table (every line ending in "\n") as renderArticle sets the line score apart
+// so that its columns stay: in BBCode inside [code] and escaped, in Markdown inside a code
+// fence longer than any run of backticks in it; kText and kHtml: unchanged.
+std::string codeBlock(ArticleFormat format, std::string_view table);
+
 }  // namespace quillbat

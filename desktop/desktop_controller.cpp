@@ -58,6 +58,9 @@ void DesktopController::run(MenuCommand command) {
         case MenuCommand::OpenPhraseFolder:
             openPhraseFolder(item);
             return;
+        case MenuCommand::LeaguePaper:
+            writeLeaguePaper(item);
+            return;
     }
 }
 
@@ -132,6 +135,29 @@ void DesktopController::openPhraseFolder(const MenuItem& item) {
     } else if (!view_.openFolder(opening.folder)) {
         // The folder was not shown: a failure, though the message tells where it is.
         warn(item.messageTitle, std::string(kPhraseFilesAreIn) + opening.folder);
+    }
+}
+
+void DesktopController::writeLeaguePaper(const MenuItem& item) {
+    const std::optional<std::string> folder =
+        view_.chooseFolder(kLeaguePaperFolderPrompt, session_.openDialogFolder());
+    if (!folder) {
+        return;
+    }
+    const DesktopSession::PaperWriting writing =
+        session_.writePaper(*folder, [this, &item](std::size_t done, std::size_t total) {
+            view_.showProgress(item.messageTitle, paperProgressText(done, total), done, total);
+        });
+    view_.endProgress();
+    if (!writing.index) {
+        warn(item.messageTitle, writing.message);
+        return;
+    }
+    view_.showMessage(item.messageTitle, displayText(writing.message),
+                      writing.complete ? MessageKind::kInformation : MessageKind::kWarning);
+    if (!view_.openInBrowser(*writing.index)) {
+        view_.showMessage(item.messageTitle, std::string(kPaperIndexIsIn) + *writing.index,
+                          MessageKind::kInformation);
     }
 }
 

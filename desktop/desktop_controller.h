@@ -38,6 +38,7 @@ class DesktopController {
     void copyAs(const MenuItem& item, ArticleFormat format);
     void switchNewspaperNames(const MenuItem& item);
     void openPhraseFolder(const MenuItem& item);
+    void writeLeaguePaper(const MenuItem& item);
     // Shows message as a warning under title, when there is one.
     void warn(std::string_view title, const std::string& message);
 

@@ -26,6 +26,7 @@ enum class MenuCommand {
     CopyAsHtml,
     NewspaperNames,
     OpenPhraseFolder,
+    LeaguePaper,
 };
 
 struct MenuItem;
@@ -92,6 +93,10 @@ inline constexpr MenuItem kMenuBar[] = {
      .name = "mnuLoad",
      .action = MenuCommand::LoadBoxscore,
      .messageTitle = kLoadBoxscoreTitle},
+    {.text = "League &Paper",
+     .name = "mnuLeaguePaper",
+     .action = MenuCommand::LeaguePaper,
+     .messageTitle = kLeaguePaperTitle},
     {.text = "Copy &As", .name = "mnuCopyAs", .action = kCopyAsMenu},
     {.text = "&Options", .name = "mnuOptions", .action = kOptionsMenu},
     {.text = "&Help", .name = "mnuHelp", .action = kHelpMenu},

@@ -96,6 +96,35 @@ bool DesktopSession::isChecked(MenuCommand command) const {
     return command == MenuCommand::NewspaperNames && nameStyle() == NameStyle::kNewspaper;
 }
 
+DesktopSession::PaperWriting DesktopSession::writePaper(const std::string& boxscoreFolder,
+                                                        const PaperProgress& progress) {
+    const PaperGames games = paperGames(env_, {boxscoreFolder}, progress);
+    if (games.days.empty()) {
+        return {std::nullopt, games.problems.empty() ? std::string() : games.problems.front()};
+    }
+    const std::filesystem::path folder = pathFromUtf8(boxscoreFolder) / "paper";
+    const PaperOptions options{
+        .folder = folder,
+        .article = {.names = settings_.nameStyle()},
+        .seed = seeds_.next(),
+        .styleSheetFolders = {locations_.userPhraseFolder, locations_.shippedPhraseFolder}};
+    try {
+        const PaperSummary summary = quillbat::writePaper(env_, phrases_, games, options, progress);
+        std::string message = paperWrittenText(pathToUtf8(folder), summary.days, summary.games);
+        if (!summary.refusals.empty()) {
+            message += "\n\n" + std::string(kPaperLeftOut);
+            for (const std::string& refusal : summary.refusals) {
+                message += "\n" + refusal;
+            }
+        }
+        return {pathToUtf8(summary.written), message, summary.refusals.empty()};
+    } catch (const InputError& error) {
+        return {std::nullopt, error.what()};
+    } catch (const FileWriteError& error) {
+        return {std::nullopt, error.what()};
+    }
+}
+
 DesktopSession::PhraseFolderOpening DesktopSession::openPhraseFolder() {
     const std::filesystem::path& folder = locations_.userPhraseFolder;
     try {

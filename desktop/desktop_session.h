@@ -13,6 +13,7 @@
 #include "desktop/boxscore_filter.h"
 #include "desktop/desktop_menu.h"
 #include "desktop/settings.h"
+#include "paper/league_paper.h"
 #include "system/env.h"
 #include "system/file_locations.h"
 
@@ -75,6 +76,19 @@ class DesktopSession {
         std::string message;
     };
     PhraseFolderOpening openPhraseFolder();
+
+    // League Paper, once a folder of boxscores was chosen (UTF-8): the paper of its .box files
+    // goes into its folder "paper" (see writePaper), with the names style in force, the phrase
+    // files in use, the session's next seed for its first game, and the style sheet of the
+    // user's phrase folder, else the one that came with the program. progress is called while
+    // the boxscores' dates are read (with 0 done), before the first game and after each one.
+    struct PaperWriting {
+        std::optional<std::string> index;  // index.html's full name, once the paper is written
+        // Where the paper is and the boxscores it left out, or why it was not written.
+        std::string message;
+        bool complete = false;  // written with every boxscore of the folder
+    };
+    PaperWriting writePaper(const std::string& boxscoreFolder, const PaperProgress& progress);
 
   private:
     Env& env_;

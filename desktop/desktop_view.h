@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,10 @@ class DesktopView {
     // file's full name, or nothing on cancel.
     virtual std::optional<std::string> chooseBoxscore(const BoxscoreFilter& filter,
                                                       const std::string& startFolder) = 0;
+    // A folder dialog with title, starting in startFolder; the chosen folder's full name, or
+    // nothing on cancel.
+    virtual std::optional<std::string> chooseFolder(std::string_view title,
+                                                    const std::string& startFolder) = 0;
     // A one-line input box with the preset text; what the user typed, or nothing on cancel.
     virtual std::optional<std::string> askText(std::string_view title, std::string_view prompt,
                                                const std::string& preset) = 0;
@@ -47,12 +52,22 @@ class DesktopView {
                                 const std::optional<std::string>& html) = 0;
     // Shows folder in the system's file manager; false when it cannot be shown.
     virtual bool openFolder(const std::string& folder) = 0;
+    // Opens the page (a file's full name) in the system's browser; false when no browser could
+    // be started.
+    virtual bool openInBrowser(const std::string& page) = 0;
     // Shows the small window, the one already open brought forward.
     virtual void showWindow(SmallWindow window) = 0;
 
     // Enables or greys the menu item of command, and sets or clears its check mark.
     virtual void setCommandEnabled(MenuCommand command, bool enabled) = 0;
     virtual void setCommandChecked(MenuCommand command, bool checked) = 0;
+
+    // Shows how far long work has come: a window titled title over the main window with text and
+    // a bar filled to done of total, opened by the first call; the windows stay painted while
+    // the work goes on. endProgress closes it (and does nothing when none is open).
+    virtual void showProgress(std::string_view title, const std::string& text, std::size_t done,
+                              std::size_t total) = 0;
+    virtual void endProgress() = 0;
 
     // Closes the main window (Exit); the program ends with its last window.
     virtual void closeMainWindow() = 0;

@@ -66,6 +66,17 @@ std::optional<Rgb> scoreboardColour(const ScoreboardValues& values, ScoreboardFi
     return *team == *values.leadingTeam ? kYellow : kWhite;
 }
 
+std::string paperProgressText(std::size_t done, std::size_t total) {
+    return "Writing the league paper: " + std::to_string(done) + " of " + std::to_string(total) +
+           (total == 1 ? " game" : " games");
+}
+
+std::string paperWrittenText(const std::string& folder, std::size_t days, std::size_t games) {
+    return "The league paper of " + std::to_string(days) +
+           (days == 1 ? " day and " : " days and ") + std::to_string(games) +
+           (games == 1 ? " game" : " games") + " is in " + folder + ".";
+}
+
 std::string versionText() {
     return "Version " + std::string(programVersion());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -147,6 +148,12 @@ inline constexpr std::string_view kSaveToFileTitle = "Save To File";
 inline constexpr std::string_view kCopyAsTitle = "Copy As";
 inline constexpr std::string_view kNewspaperNamesTitle = "Newspaper Names";
 inline constexpr std::string_view kOpenPhraseFolderTitle = "Open Phrase Folder";
+inline constexpr std::string_view kLeaguePaperTitle = "League Paper";
+
+// The dialogs a front end draws itself (the Windows input box and progress window): their
+// typeface and background.
+inline constexpr FontDesign kDialogFont{.family = "Tahoma", .points = 8.25F};
+inline constexpr Rgb kDialogGrey{240, 240, 240};
 
 // Default Team's input box: the user types the game's ID of a team whose home boxscores the
 // Open dialog then lists, or -1 for every boxscore.
@@ -174,6 +181,17 @@ inline constexpr std::string_view kDefaultTeamHoldsForTheRun =
     ". The default team holds until the program ends.";
 inline constexpr std::string_view kNameStyleHoldsForTheRun =
     ". The name style holds until the program ends.";
+// League Paper: the folder dialog's title, the progress while the paper is written, the message
+// at the end, the boxscores left out after it, and the index's name when no browser starts.
+inline constexpr std::string_view kLeaguePaperFolderPrompt =
+    "Choose a folder of boxscores: the paper goes into its folder \"paper\"";
+// "Writing the league paper: 12 of 160 games"
+std::string paperProgressText(std::size_t done, std::size_t total);
+// "The league paper of 12 days and 160 games is in C:\League\paper."
+std::string paperWrittenText(const std::string& folder, std::size_t days, std::size_t games);
+inline constexpr std::string_view kPaperLeftOut = "These boxscores are not in it:";
+inline constexpr std::string_view kPaperIndexIsIn =
+    "No browser could be started. The paper's index is ";
 // The About window's System Info when the system has no System Information tool.
 inline constexpr std::string_view kSystemInfoUnavailable =
     "System Information Is Unavailable At This Time";

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -192,6 +193,16 @@ std::optional<std::string> MainWindow::chooseBoxscore(const BoxscoreFilter& filt
     return toUtf8(chosen);
 }
 
+std::optional<std::string> MainWindow::chooseFolder(std::string_view title,
+                                                    const std::string& startFolder) {
+    const QString chosen = QDir::toNativeSeparators(
+        QFileDialog::getExistingDirectory(this, fromUtf8(title), fromUtf8(startFolder)));
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return toUtf8(chosen);
+}
+
 std::optional<std::string> MainWindow::askText(std::string_view title, std::string_view prompt,
                                                const std::string& preset) {
     QInputDialog dialog(this);
@@ -247,6 +258,10 @@ bool MainWindow::openFolder(const std::string& folder) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(fromUtf8(folder)));
 }
 
+bool MainWindow::openInBrowser(const std::string& page) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(fromUtf8(page)));
+}
+
 void MainWindow::showWindow(SmallWindow window) {
     switch (window) {
         case SmallWindow::kAboutWindow:
@@ -264,6 +279,29 @@ void MainWindow::setCommandEnabled(MenuCommand command, bool enabled) {
 
 void MainWindow::setCommandChecked(MenuCommand command, bool checked) {
     actions_.at(command)->setChecked(checked);
+}
+
+void MainWindow::showProgress(std::string_view title, const std::string& text, std::size_t done,
+                              std::size_t total) {
+    if (!progress_) {
+        progress_ = new QProgressDialog(this);
+        progress_->setObjectName("dlgProgress");
+        progress_->setWindowTitle(fromUtf8(title));
+        // The work cannot be stopped halfway; the dialog closes when it is done.
+        progress_->setCancelButton(nullptr);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->setMinimumDuration(0);
+        progress_->setWindowModality(Qt::WindowModal);
+    }
+    progress_->setLabelText(fromUtf8(text));
+    progress_->setMaximum(static_cast<int>(total));
+    // A window-modal dialog handles the waiting events here, so the windows stay painted.
+    progress_->setValue(static_cast<int>(done));
+}
+
+void MainWindow::endProgress() {
+    delete progress_;
 }
 
 void MainWindow::closeMainWindow() {

@@ -11,6 +11,7 @@
 
 class QAction;
 class QFrame;
+class QProgressDialog;
 
 // The main window (frmMain): menu, scoreboard, article box and the panel with the Copy To
 // Clipboard and Save To File buttons. It shows what its controller tells it and hands it every
@@ -39,6 +40,8 @@ class MainWindow final : public QMainWindow, public DesktopView {
     // The view, in Qt's widgets and dialogs.
     std::optional<std::string> chooseBoxscore(const BoxscoreFilter& filter,
                                               const std::string& startFolder) override;
+    std::optional<std::string> chooseFolder(std::string_view title,
+                                            const std::string& startFolder) override;
     std::optional<std::string> askText(std::string_view title, std::string_view prompt,
                                        const std::string& preset) override;
     void showMessage(std::string_view title, const std::string& text, MessageKind kind) override;
@@ -47,9 +50,13 @@ class MainWindow final : public QMainWindow, public DesktopView {
     std::string articleText() override;
     bool putOnClipboard(const std::string& text, const std::optional<std::string>& html) override;
     bool openFolder(const std::string& folder) override;
+    bool openInBrowser(const std::string& page) override;
     void showWindow(SmallWindow window) override;
     void setCommandEnabled(MenuCommand command, bool enabled) override;
     void setCommandChecked(MenuCommand command, bool checked) override;
+    void showProgress(std::string_view title, const std::string& text, std::size_t done,
+                      std::size_t total) override;
+    void endProgress() override;
     void closeMainWindow() override;
 
   protected:
@@ -68,6 +75,7 @@ class MainWindow final : public QMainWindow, public DesktopView {
     QFrame* panel_;
     QPointer<AboutWindow> about_;
     QPointer<InstructionsWindow> instructions_;
+    QPointer<QProgressDialog> progress_;
     QString loadWhenShown_;
     std::map<MenuCommand, QAction*> actions_;
     std::optional<DesktopController> controller_;

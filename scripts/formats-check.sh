@@ -2,9 +2,13 @@
 # Checks the renderings of every boxscore under examples/ as a reader gets them: the HTML
 # fragment, in a minimal page, passes tidy's HTML5 check without a warning and headless Chromium
 # draws it to a PNG; the Markdown goes through cmark with its code block intact; --format text is
-# the plain article; --names newspaper leaves no "Surname,X" name; and the bad uses of --format
-# and --names are refused.
-#   scripts/formats-check.sh [BUILD]    (default: build, which must hold quillbat-cli)
+# the plain article; --names newspaper leaves no "Surname,X" name; and the bad uses of --format,
+# --names and --paper are refused. The league paper of the examples and of a generated week:
+# every page passes tidy's check, every link leads to a page and anchor that exist, each game is
+# its --format html rendering with the seed of its place, and Chromium draws the index and a day
+# at a desktop's and a phone's width.
+#   scripts/formats-check.sh [BUILD]    (default: build, which must hold quillbat-cli and
+#                                        make_season)
 # The pages and pictures are left in BUILD/formats-check/. Ends with "N passed, N failed";
 # exits 1 on a failure.
 set -euo pipefail
@@ -59,13 +63,14 @@ tidy_clean() {
     tidy -quiet -errors "$1"
 }
 
-# Chromium writes the picture and says so; a PNG starts with its eight signature bytes.
+# Chromium writes the picture of the page at the window size given (900,480 without one); a
+# PNG starts with its eight signature bytes.
 draws_png() {
     local profile
     profile="$(mktemp -d)"
     chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync \
-        --user-data-dir="$profile" --window-size=900,480 --screenshot="$2" "file://$1" \
+        --user-data-dir="$profile" --window-size="${3:-900,480}" --screenshot="$2" "file://$1" \
         >/dev/null 2>&1
     rm -rf "$profile"
     [ "$(head -c 8 "$2" | od -An -tx1 | tr -d ' ')" = "89504e470d0a1a0a" ]
@@ -105,6 +110,70 @@ for boxscore in examples/*.box; do
     check "$name: --format text is the plain article" same_bytes "$boxscore"
     check "$name: --names newspaper prints no Surname,X name" no_boxscore_names "$boxscore"
 done
+
+# The league paper of the examples and of a generated week of 105 games.
+paper="$out/paper"
+week="$out/week"
+"$build/make_season" --schedule "$out/week-boxscores" 105
+"$cli" --seed 7 --data "$build" --paper "$paper" examples >/dev/null
+"$cli" --seed 1 --data "$build" --paper "$week" "$out/week-boxscores" >/dev/null
+
+# Every href of the page leads to a file of the paper and, after a "#", to an element with that
+# id in it.
+links_resolve() {
+    local page="$1" folder href file anchor
+    folder="$(dirname "$page")"
+    for href in $(grep -o 'href="[^"]*"' "$page" | sed 's/^href="//; s/"$//'); do
+        file="${href%%#*}"
+        [ -n "$file" ] || file="$(basename "$page")"
+        [ -f "$folder/$file" ] || { echo "$page: no file $href" >&2; return 1; }
+        if [[ "$href" == *"#"* ]]; then
+            anchor="${href#*#}"
+            grep -q "id=\"$anchor\"" "$folder/$file" || { echo "$page: no anchor $href" >&2; return 1; }
+        fi
+    done
+}
+
+# The examples in the paper's order: by the date of the record, then by file name.
+paper_order() {
+    local box date
+    for box in examples/*.box; do
+        date="$("$cli" --record "$box" | sed -n 's/.*"gameDate":"\([^"]*\)".*/\1/p')"
+        echo "$(date -d "$date" +%F) $(basename "$box") $box"
+    done | sort | cut -d' ' -f3
+}
+
+# Each game of the examples' paper is what --format html prints for its file with the seed of
+# its place (7 + k), between the page's anchor of the game and the end of its element.
+games_as_printed() {
+    local k=0 box day game=1 previous=""
+    for box in $(paper_order); do
+        day="$paper/$(date -d "$("$cli" --record "$box" | sed -n 's/.*"gameDate":"\([^"]*\)".*/\1/p')" +%F).html"
+        [ "$day" = "$previous" ] && game=$((game + 1)) || game=1
+        previous="$day"
+        if ! cmp -s <(awk -v id="<div class=\"game\" id=\"game-$game\">" \
+            '$0 == id { inside = 1; next } inside && $0 == "</div>" { exit } inside' "$day") \
+            <("$cli" --seed $((7 + k)) --data "$build" --format html "$box"); then
+            echo "$box: game $game of $day differs from --format html --seed $((7 + k))" >&2
+            return 1
+        fi
+        k=$((k + 1))
+    done
+}
+
+for page in "$paper"/*.html "$week"/*.html; do
+    check "$page: tidy finds no error or warning" tidy_clean "$page"
+    check "$page: every link resolves" links_resolve "$page"
+done
+check "the paper's games are their --format html renderings" games_as_printed
+for width in 1280 390; do
+    check "Chromium draws the week's index at $width pixels" draws_png "$week/index.html" \
+        "$out/paper-index-$width.png" "$width,1400"
+    check "Chromium draws a day of the week at $width pixels" draws_png "$week/2026-04-07.html" \
+        "$out/paper-day-$width.png" "$width,2400"
+done
+check "--paper with --format text is bad usage" bad_usage --paper "$out/no-paper" --format text examples
+check "--paper with --save is bad usage" bad_usage --paper "$out/no-paper" --save examples
 
 game=examples/2026050306100.box
 check "--format rtf is bad usage" bad_usage --format rtf "$game"

@@ -2,13 +2,13 @@
 # Cross-builds the core, its tests, quillbat-cli and the desktop program quillbat.exe for
 # Windows with MinGW-w64, runs the tests under Wine, and checks:
 # - that the Windows quillbat-cli writes the same bytes as the Linux one for every boxscore
-#   under examples/: articles with several seeds, --record, --check-phrases, refusals, and
-#   --save with Windows paths (a plain folder and non-ASCII ones);
+#   under examples/: articles with several seeds, --record, --check-phrases, refusals, the
+#   league paper's pages, and --save with Windows paths (a plain folder and non-ASCII ones);
 # - that both programs need no DLL beyond those of Windows itself;
 # - the package quillbat-windows.zip (both programs, the phrase files, a read-me), unpacked
 #   into a fresh Wine installation, where tests/windows/desktop_check.cpp drives quillbat.exe
 #   under Xvfb through window messages and its menu for every example (Copy As included), for
-#   Newspaper Names, Open Phrase Folder, refused boxscores, --help and --version.
+#   Newspaper Names, League Paper, Open Phrase Folder, refused boxscores, --help and --version.
 #   scripts/windows-check.sh [LINUX_BUILD [WINDOWS_BUILD]]   (defaults: build build-windows)
 # LINUX_BUILD must already hold quillbat-cli. Ends with "N passed, N failed"; exits 1 on a failure.
 set -euo pipefail
@@ -123,6 +123,17 @@ same_on_both "bad seed" --seed 4294967296 "${boxscores[0]}"
 same_on_both "help" --help
 same_on_both "no boxscore" --seed 1
 
+# The league paper of the examples' folder: the same pages on both systems.
+rm -rf "$work/paper-linux" "$work/paper-windows"
+"$linux_cli" --paper "$work/paper-linux" --seed 7 --data data examples >/dev/null || true
+"$wine" "$windows_cli" --paper "$work/paper-windows" --seed 7 --data data examples >/dev/null || true
+if [ -f "$work/paper-linux/index.html" ] && diff -r "$work/paper-linux" "$work/paper-windows"; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    echo "FAILED: league paper: the pages differ between Linux and Windows"
+fi
+
 # --save beside the boxscore, on Windows named with drive letter and backslashes. The Linux
 # program saves the same game in a folder of its own; both files must hold the same bytes:
 # the article trimmed of blanks at both ends, then CR LF.
@@ -144,7 +155,7 @@ done
 for program in quillbat.exe quillbat-cli.exe; do
     imports=$(x86_64-w64-mingw32-objdump -p "$windows_build/$program" | sed -n 's/^\s*DLL Name: //p')
     echo "$program imports: $(echo $imports)"
-    foreign=$(echo "$imports" | grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|comdlg32|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$' || true)
+    foreign=$(echo "$imports" | grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|comdlg32|comctl32|ole32|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$' || true)
     if [ -z "$foreign" ]; then
         passed=$((passed + 1))
     else
@@ -153,11 +164,11 @@ for program in quillbat.exe quillbat-cli.exe; do
     fi
 done
 
-# The package: both programs, the phrase files and a read-me.
+# The package: both programs, the phrase files, the league paper's style sheet and a read-me.
 package="$windows_build/quillbat-windows.zip"
 rm -rf "$work/package" "$package"
 mkdir -p "$work/package"
-cp "$windows_build/quillbat.exe" "$windows_cli" data/*.dat "$work/package/"
+cp "$windows_build/quillbat.exe" "$windows_cli" data/*.dat data/paper.css "$work/package/"
 cp win32/README.txt "$work/package/README.txt"
 # Without the debugging information the build keeps: a tenth of the size.
 x86_64-w64-mingw32-strip "$work/package/"*.exe
@@ -181,6 +192,12 @@ for box in "${boxscores[@]}"; do
     "$wine" "$windows_cli" --seed 7 --save "$desktop/saved/$name.box" >/dev/null || true
     cp "$desktop/saved/$name.txt" "$desktop/expected/" || true
 done
+"$wine" "$windows_cli" --paper "$desktop/expected/paper" --seed 7 "${boxscores[@]}" >/dev/null || true
+# The browser Wine starts for a web page (.html files go to it as on Windows, also without
+# Wine's own HTML engine) only notes which page it was asked to show.
+browser="$desktop/browser.sh"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >"%s"\n' "$desktop/browsed.txt" >"$browser"
+chmod +x "$browser"
 "$wineserver" -k 2>/dev/null || true
 "$wineserver" -w 2>/dev/null || true
 export WINEPREFIX="$windows_build/wine-desktop"
@@ -192,11 +209,14 @@ desktop_status=0
 # above), then the driver, which starts quillbat.exe for every example.
 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c '
     "$1" -p >/dev/null 2>&1; "$2" wineboot -i </dev/null >/dev/null 2>&1
+    "$2" reg add "HKCR\\.html" /ve /d htmlfile /f >/dev/null 2>&1
+    "$2" reg add "HKCU\\Software\\Wine\\WineBrowser" /v Browsers /d "$3" /f >/dev/null 2>&1
     status=0
-    "$2" "${@:3}" || status=$?
+    "$2" "${@:4}" || status=$?
     "$1" -k
-    exit $status' bash "$wineserver" "$wine" "$windows_build/quillbat_desktop_check.exe" \
-    "$desktop/programs" "$desktop/expected" "$desktop/work" "${boxscores[@]}" || desktop_status=$?
+    exit $status' bash "$wineserver" "$wine" "$browser" "$windows_build/quillbat_desktop_check.exe" \
+    "$desktop/programs" "$desktop/expected" "$desktop/work" "$desktop/browsed.txt" \
+    "${boxscores[@]}" || desktop_status=$?
 
 echo "Windows: $passed passed, $failed failed"
 [ "$tests_status" -eq 0 ] || echo "The tests of the Windows build failed (see above)."

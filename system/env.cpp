@@ -34,6 +34,11 @@ class SystemEnv final : public Env {
         return std::filesystem::is_directory(path, error);
     }
 
+    std::vector<std::filesystem::path> filesInFolder(const std::filesystem::path& folder,
+                                                     const std::string& displayName) override {
+        return quillbat::filesInFolder(folder, displayName);
+    }
+
     std::string readFile(const std::filesystem::path& path,
                          const std::string& displayName) override {
         return readWholeFile(path, displayName);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Everything the program asks of the files and the clock around it, behind one interface:
 // systemEnv() is the operating system's, and a test replaces it by files in memory.
@@ -27,6 +28,12 @@ class Env {
 
     // Whether path names a folder (not a file, not nothing).
     virtual bool isFolder(const std::filesystem::path& path) = 0;
+
+    // The files directly inside folder (not those of its subfolders, nor the subfolders), in no
+    // particular order. Throws InputError naming displayName with a reason a user understands
+    // when the folder cannot be read.
+    virtual std::vector<std::filesystem::path> filesInFolder(const std::filesystem::path& folder,
+                                                             const std::string& displayName) = 0;
 
     // The whole file at path as bytes. Throws InputError naming displayName with a reason a
     // user understands ("cannot be opened: no such file", "is a folder, not a file", "cannot be

@@ -98,6 +98,25 @@ std::string readWholeFile(const fs::path& path, const std::string& displayName) 
     return bytes;
 }
 
+std::vector<fs::path> filesInFolder(const fs::path& folder, const std::string& displayName) {
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        throw InputError(displayName, "is not a folder");
+    }
+    std::vector<fs::path> files;
+    fs::directory_iterator entry(folder, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        std::error_code typeError;
+        if (entry->is_regular_file(typeError)) {
+            files.push_back(entry->path());
+        }
+    }
+    if (error) {
+        throw InputError(displayName, "cannot be read: " + error.message());
+    }
+    return files;
+}
+
 namespace {
 
 // A write's temporary file lies beside its target, named "." + the target's name +

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The few places where the program meets the operating system's files. Everything that differs
 // between Linux and Windows sits behind one function here.
@@ -39,6 +40,11 @@ std::ifstream openForReading(const std::filesystem::path& path, const std::strin
 
 // Reads a whole file as bytes; throws InputError as openForReading, or when reading fails.
 std::string readWholeFile(const std::filesystem::path& path, const std::string& displayName);
+
+// The regular files directly inside folder, in the order the system lists them. Throws
+// InputError naming displayName ("is not a folder", "cannot be read: Permission denied").
+std::vector<std::filesystem::path> filesInFolder(const std::filesystem::path& folder,
+                                                 const std::string& displayName);
 
 // Replaces the file at path with bytes: they are written to a temporary file in the same
 // folder and flushed to the disk, then that file is renamed over the old one (and on Linux the

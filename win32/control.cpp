@@ -1,5 +1,7 @@
 #include "win32/control.h"
 
+#include <commctrl.h>
+
 #include "win32/wide_text.h"
 
 namespace quillbat::win32 {
@@ -141,6 +143,15 @@ void EditBox::create(const CreateArgs& args) {
                               .exStyle = WS_EX_CLIENTEDGE});
     // Without a limit set the user could type no more than 32,767 characters.
     SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);
+}
+
+void ProgressBar::create(const CreateArgs& args) {
+    Control::create(PROGRESS_CLASSW, {.parent = args.parent, .id = args.id, .place = args.place});
+}
+
+void ProgressBar::show(std::size_t done, std::size_t total) {
+    SendMessageW(hwnd(), PBM_SETRANGE32, 0, static_cast<LPARAM>(total));
+    SendMessageW(hwnd(), PBM_SETPOS, static_cast<WPARAM>(done), 0);
 }
 
 }  // namespace quillbat::win32

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -126,6 +127,19 @@ class EditBox final : public Control {
         bool multiLine = false;
     };
     void create(const CreateArgs& args);
+};
+
+// A bar that fills as long work goes on.
+class ProgressBar final : public Control {
+  public:
+    struct CreateArgs {
+        HWND parent = nullptr;
+        int id = 0;
+        Box place{};
+    };
+    void create(const CreateArgs& args);
+    // Fills the bar to done of total.
+    void show(std::size_t done, std::size_t total);
 };
 
 }  // namespace quillbat::win32

@@ -24,5 +24,8 @@ inline constexpr int kSystemInfoId = 1200;
 // The input box's prompt and text field.
 inline constexpr int kPromptId = 1300;
 inline constexpr int kInputTextId = 1301;
+// The progress window's text and bar.
+inline constexpr int kProgressTextId = 1400;
+inline constexpr int kProgressBarId = 1401;
 
 }  // namespace quillbat::win32

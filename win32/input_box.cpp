@@ -11,7 +11,6 @@ namespace {
 
 // The design in twips: the prompt at the left, OK and Cancel at the right, the text field
 // across the bottom.
-constexpr FontDesign kDialogFont{.family = "Tahoma", .points = 8.25F};
 constexpr float kMargin = 120;
 constexpr float kPromptWidth = 4440;
 constexpr float kButtonLeft = 4680;
@@ -29,7 +28,7 @@ class InputBox final : public Window {
                 .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
                 .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
                 .parent = owner,
-                .background = {240, 240, 240}});
+                .background = kDialogGrey});
         prompt_.create({.parent = hwnd(), .id = kPromptId, .text = prompt, .font = kDialogFont});
         field_.create({.parent = hwnd(), .id = kInputTextId, .text = preset, .font = kDialogFont});
         ok_.create({.parent = hwnd(),

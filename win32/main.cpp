@@ -4,6 +4,9 @@
 //   quillbat --help
 
 #include <windows.h>
+// commctrl.h and objbase.h need the types of windows.h.
+#include <commctrl.h>
+#include <objbase.h>
 
 #include <string>
 #include <variant>
@@ -65,6 +68,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     OutputDebugStringW(
         (L"Quillbat: " + std::to_wstring(quillbat::win32::dpiOf(nullptr)) + L" dots per inch\n")
             .c_str());
+
+    // The folder dialog and the shell's opening of files and pages are COM objects; the progress
+    // bar is a common control.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
 
     quillbat::DesktopSession session(quillbat::thisProgramsFileLocations(), quillbat::systemEnv(),
                                      options.seed);

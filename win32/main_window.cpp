@@ -12,8 +12,10 @@
 #include "win32/about_window.h"
 #include "win32/clipboard.h"
 #include "win32/control_ids.h"
+#include "win32/folder_dialog.h"
 #include "win32/input_box.h"
 #include "win32/instructions_window.h"
+#include "win32/progress_window.h"
 #include "win32/wide_text.h"
 
 namespace quillbat::win32 {
@@ -199,6 +201,11 @@ std::optional<std::string> MainWindow::chooseBoxscore(const BoxscoreFilter& filt
     return utf8(chosen.c_str());
 }
 
+std::optional<std::string> MainWindow::chooseFolder(std::string_view title,
+                                                    const std::string& startFolder) {
+    return win32::chooseFolder(hwnd(), title, startFolder);
+}
+
 std::optional<std::string> MainWindow::askText(std::string_view title, std::string_view prompt,
                                                const std::string& preset) {
     return win32::askText(hwnd(), title, prompt, preset);
@@ -242,6 +249,12 @@ bool MainWindow::openFolder(const std::string& folder) {
                                                    nullptr, SW_SHOWNORMAL)) > 32;
 }
 
+bool MainWindow::openInBrowser(const std::string& page) {
+    // ShellExecute tells success by a value above 32.
+    return reinterpret_cast<INT_PTR>(ShellExecuteW(hwnd(), L"open", wide(page).c_str(), nullptr,
+                                                   nullptr, SW_SHOWNORMAL)) > 32;
+}
+
 void MainWindow::showWindow(quillbat::SmallWindow window) {
     switch (window) {
         case quillbat::SmallWindow::kAboutWindow:
@@ -268,6 +281,18 @@ void MainWindow::setCommandEnabled(MenuCommand command, bool enabled) {
 void MainWindow::setCommandChecked(MenuCommand command, bool checked) {
     CheckMenuItem(GetMenu(hwnd()), static_cast<UINT>(command),
                   checked ? MF_BYCOMMAND | MF_CHECKED : MF_BYCOMMAND | MF_UNCHECKED);
+}
+
+void MainWindow::showProgress(std::string_view title, const std::string& text, std::size_t done,
+                              std::size_t total) {
+    if (!progress_) {
+        progress_ = std::make_unique<ProgressWindow>(hwnd(), title);
+    }
+    progress_->show(text, done, total);
+}
+
+void MainWindow::endProgress() {
+    progress_.reset();
 }
 
 void MainWindow::closeMainWindow() {

@@ -25,6 +25,7 @@ namespace quillbat::win32 {
 
 class AboutWindow;
 class InstructionsWindow;
+class ProgressWindow;
 
 class MainWindow final : public Window, public DesktopView {
   public:
@@ -40,6 +41,8 @@ class MainWindow final : public Window, public DesktopView {
     // The view, in the windows, dialogs and clipboard of Windows.
     std::optional<std::string> chooseBoxscore(const BoxscoreFilter& filter,
                                               const std::string& startFolder) override;
+    std::optional<std::string> chooseFolder(std::string_view title,
+                                            const std::string& startFolder) override;
     std::optional<std::string> askText(std::string_view title, std::string_view prompt,
                                        const std::string& preset) override;
     void showMessage(std::string_view title, const std::string& text, MessageKind kind) override;
@@ -48,9 +51,13 @@ class MainWindow final : public Window, public DesktopView {
     std::string articleText() override;
     bool putOnClipboard(const std::string& text, const std::optional<std::string>& html) override;
     bool openFolder(const std::string& folder) override;
+    bool openInBrowser(const std::string& page) override;
     void showWindow(quillbat::SmallWindow window) override;
     void setCommandEnabled(MenuCommand command, bool enabled) override;
     void setCommandChecked(MenuCommand command, bool checked) override;
+    void showProgress(std::string_view title, const std::string& text, std::size_t done,
+                      std::size_t total) override;
+    void endProgress() override;
     void closeMainWindow() override;
 
   protected:
@@ -73,6 +80,7 @@ class MainWindow final : public Window, public DesktopView {
     std::optional<std::string> loadWhenShown_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<InstructionsWindow> instructions_;
+    std::unique_ptr<ProgressWindow> progress_;
     std::optional<DesktopController> controller_;
 };
 

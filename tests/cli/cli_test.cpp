@@ -130,6 +130,12 @@ TEST_F(QuillbatCli, BadUsageExitsWithTwoAndPrintsNoArticle) {
         {"--record", "--save", kGame},
         {"--seed", "7"},
         {"--check-phrases", kPhrases, kGame},
+        // A paper is written as web pages or posts, and only as a paper.
+        {"--paper", "out", "--format", "text", kGame},
+        {"--paper", "out", "--save", kGame},
+        {"--paper", "out", "--record", kGame},
+        {"--paper", "out", "--check-phrases"},
+        {"--paper", "out"},
     };
     for (const auto& usage : usages) {
         CliRun result = run(usage);
@@ -167,6 +173,24 @@ TEST_F(QuillbatCli, RefusedBoxscoresAreReportedAndTheBatchGoesOn) {
     result = run({"--record", missing, kGame});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, missing + ": cannot be opened: no such file\n");
+}
+
+// The paper of a folder names its index; a refused boxscore is left out and reported, and the
+// style sheet is the program's own when the phrase folder has none.
+TEST_F(QuillbatCli, PaperOfAFolderNamesItsIndexAndReportsRefusals) {
+    fs::create_directory(folder / "league");
+    fs::copy_file(pathFromUtf8(kGame), folder / "league" / "gm05.box");
+    folder.write("league/bad.box", "not a boxscore\r\n");
+    CliRun result = run({"--paper", folder.utf8("paper"), "--seed", "1", "--data", kPhrases,
+                         folder.utf8("league")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out,
+              "League paper " + pathToUtf8(folder / "paper" / "index.html") + ": 1 day, 1 game\n");
+    EXPECT_EQ(result.err, pathToUtf8(folder / "league" / "bad.box") +
+                              ": has no line score: it is not a boxscore of the game\n");
+    EXPECT_NE(folder.read("paper/1999-04-10.html"), "");
+    EXPECT_EQ(folder.read("paper/paper.css"),
+              systemEnv().readFile(kSourceFolder / "data" / "paper.css", "paper.css"));
 }
 
 TEST_F(QuillbatCli, CheckPhrasesReportsEachProblemOfTheDataFolder) {

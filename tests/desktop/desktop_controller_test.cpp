@@ -30,6 +30,7 @@ bool isCommand(MenuCommand command) {
         case MenuCommand::CopyAsHtml:
         case MenuCommand::NewspaperNames:
         case MenuCommand::OpenPhraseFolder:
+        case MenuCommand::LeaguePaper:
             return true;
     }
     return false;
@@ -76,6 +77,24 @@ class DesktopControllerTest : public DesktopFixture {
                (view.checked.at(MenuCommand::NewspaperNames) ? ", names checked" : "");
     }
 
+    // The files the paper of the league folder writes (with extra files in it, which are among
+    // them): the session's first seed, the test phrase files, the program's style sheet.
+    Files paperOf(const Files& extra) const {
+        MemoryEnv paperEnv;
+        paperEnv.files = initial;
+        paperEnv.files.insert(extra.begin(), extra.end());
+        FolderPhraseSource phrases(shipped, paperEnv);
+        writePaper(paperEnv, phrases, paperGames(paperEnv, {pathToUtf8(league)}),
+                   {.folder = league / "paper", .seed = 7, .styleSheetFolders = {shipped}});
+        Files written;
+        for (const auto& [path, bytes] : paperEnv.files) {
+            if (!initial.contains(path)) {
+                written[path] = bytes;
+            }
+        }
+        return written;
+    }
+
     FakeView view;
     std::optional<DesktopController> controller_;
 };
@@ -98,10 +117,21 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
     const std::string folder = pathToUtf8(userPhrases);
     const Files noFolderYet = {{settings / "team.dat", "-1\r\n"},
                                {settings / "path.dat", "\"c:\\\"\r\n"}};
-    Files phraseFiles;
+    Files phraseFiles = {{userPhrases / "paper.css", env.files[shipped / "paper.css"]}};
     for (const PhraseFileEntry& entry : phraseCatalog()) {
         phraseFiles[userPhrases / entry.fileName] = env.files[shipped / entry.fileName];
     }
+    const std::string paperFolder = pathToUtf8(league / "paper");
+    const std::string index = pathToUtf8(league / "paper" / "index.html");
+    const std::string chooseLeague =
+        "choose folder " + std::string(kLeaguePaperFolderPrompt) + " in c:\\";
+    const auto progress = [](std::size_t done, std::size_t total) {
+        return "progress League Paper: " + paperProgressText(done, total) + " [" +
+               std::to_string(done) + "/" + std::to_string(total) + "]";
+    };
+    const Files bad = {{league / "bad.box", "not a boxscore\r\n"}};
+    const std::string refused =
+        pathToUtf8(league / "bad.box") + ": has no line score: it is not a boxscore of the game";
     const std::string edited = "An edited article of the game.";
     const std::string loaded = displayText(article(7));
     const std::string untouched = "before ... before, Copy As off";
@@ -155,6 +185,28 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
          [this] { view.folderOpens = false; },
          {"open " + folder, "warning Open Phrase Folder: The phrase files are in " + folder},
          phraseFiles, untouched},
+        // The paper goes into the chosen folder's "paper", the game with the session's first
+        // seed; the progress shows while each date is read, then after each game. A refused
+        // boxscore is named, and the index's name shown when no browser starts.
+        {"League Paper", LeaguePaper, false, [this] { view.chosenFolder = pathToUtf8(league); },
+         {chooseLeague, progress(0, 1), progress(0, 1), progress(1, 1), "end progress",
+          "information League Paper: The league paper of 1 day and 1 game is in " + paperFolder + ".",
+          "browser " + index}, paperOf({}), untouched},
+        {"League Paper, a refused boxscore, no browser", LeaguePaper, false,
+         [this, &bad] { view.chosenFolder = pathToUtf8(league); view.browserOpens = false;
+                        env.files.insert(bad.begin(), bad.end()); },
+         {chooseLeague, progress(0, 2), progress(0, 2), progress(0, 2), progress(1, 2),
+          progress(2, 2), "end progress",
+          "warning League Paper: The league paper of 1 day and 1 game is in " + paperFolder +
+              ".\n\nThese boxscores are not in it:\n" + refused,
+          "browser " + index,
+          "information League Paper: No browser could be started. The paper's index is " + index},
+         paperOf(bad), untouched},
+        {"League Paper, a folder without boxscores", LeaguePaper, false,
+         [this] { view.chosenFolder = pathToUtf8(shipped); },
+         {chooseLeague, "end progress", "warning League Paper: " + pathToUtf8(shipped) + ": holds no boxscore (.box file)"},
+         {}, untouched},
+        {"League Paper cancelled", LeaguePaper, false, none, {chooseLeague}, {}, untouched},
     };
     // clang-format on
     std::set<MenuCommand> covered;

@@ -15,13 +15,14 @@ namespace quillbat {
 
 using Files = std::map<std::filesystem::path, std::string>;
 
-// A desktop session over files in memory: a settings folder, the phrase files that came with
-// the program, the user's phrase folder, and a league folder holding the worked example as
-// gm05.box.
+// A desktop session over files in memory: a settings folder, the phrase files and the paper's
+// style sheet that came with the program, the user's phrase folder, and a league folder holding
+// the worked example as gm05.box.
 class DesktopFixture : public testing::Test {
   protected:
     DesktopFixture() {
         env.copyFromDisk(kTestPhrases, shipped);
+        env.files[shipped / "paper.css"] = "body { color: black; }\n";
         env.files[league / "gm05.box"] = systemEnv().readFile(kWorkedExample, kWorkedExample);
         initial = env.files;
     }

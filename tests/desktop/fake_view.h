@@ -18,6 +18,11 @@ class FakeView final : public DesktopView {
         calls.push_back("choose " + dialogDescription(filter) + " in " + startFolder);
         return chosenFile;
     }
+    std::optional<std::string> chooseFolder(std::string_view title,
+                                            const std::string& startFolder) override {
+        calls.push_back("choose folder " + std::string(title) + " in " + startFolder);
+        return chosenFolder;
+    }
     std::optional<std::string> askText(std::string_view title, std::string_view prompt,
                                        const std::string& preset) override {
         calls.push_back("ask " + std::string(title) + ": " + std::string(prompt) + " [" + preset +
@@ -52,19 +57,31 @@ class FakeView final : public DesktopView {
         calls.push_back("open " + folder);
         return folderOpens;
     }
+    bool openInBrowser(const std::string& page) override {
+        calls.push_back("browser " + page);
+        return browserOpens;
+    }
     void showWindow(SmallWindow window) override {
         calls.push_back(window == SmallWindow::kAboutWindow ? "window About"
                                                             : "window Instructions");
     }
     void setCommandEnabled(MenuCommand command, bool on) override { enabled[command] = on; }
     void setCommandChecked(MenuCommand command, bool on) override { checked[command] = on; }
+    void showProgress(std::string_view title, const std::string& text, std::size_t done,
+                      std::size_t total) override {
+        calls.push_back("progress " + std::string(title) + ": " + text + " [" +
+                        std::to_string(done) + "/" + std::to_string(total) + "]");
+    }
+    void endProgress() override { calls.push_back("end progress"); }
     void closeMainWindow() override { calls.push_back("close"); }
 
     // The script.
-    std::optional<std::string> chosenFile;  // nothing: the Open dialog is cancelled
-    std::optional<std::string> typed;       // nothing: the input box is cancelled
+    std::optional<std::string> chosenFile;    // nothing: the Open dialog is cancelled
+    std::optional<std::string> typed;         // nothing: the input box is cancelled
+    std::optional<std::string> chosenFolder;  // nothing: the folder dialog is cancelled
     bool clipboardBusy = false;
     bool folderOpens = true;
+    bool browserOpens = true;
 
     // What the view shows.
     std::vector<std::string> calls;

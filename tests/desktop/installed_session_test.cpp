@@ -64,5 +64,17 @@ TEST_F(InstalledSession, PhraseFolderIsFilledOnceAndTheUsersEditsAreUsed) {
     EXPECT_THAT(session.load(pathToUtf8(game_)).game->article, StartsWith("Our words"));
 }
 
+// Open Phrase Folder gives the user the paper's style sheet to edit too, and League Paper then
+// takes the edited one.
+TEST_F(InstalledSession, PaperTakesTheStyleSheetOfTheUsersPhraseFolder) {
+    DesktopSession session(locations_, env_, 7);
+    session.openPhraseFolder();
+    const fs::path styleSheet = locations_.userPhraseFolder / "paper.css";
+    EXPECT_EQ(env_.files[styleSheet], env_.files[locations_.shippedPhraseFolder / "paper.css"]);
+    env_.files[styleSheet] = "body { color: navy; }\n";
+    EXPECT_TRUE(session.writePaper(pathToUtf8(kMemoryFolder), {}).complete);
+    EXPECT_EQ(env_.files[kMemoryFolder / "paper" / "paper.css"], "body { color: navy; }\n");
+}
+
 }  // namespace
 }  // namespace quillbat

@@ -8,10 +8,12 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
@@ -169,6 +171,28 @@ class MainWindowTest : public QObject {
         pressed->click();
         QCOMPARE(shown, text);
         QCOMPARE(icon, QMessageBox::Warning);
+    }
+
+    void leaguePaperFollowsLoadBoxscoreInTheMenuBar() {
+        QStringList names;
+        for (const QAction* action : window_->menuBar()->actions()) {
+            names << action->objectName();
+        }
+        QCOMPARE(names.indexOf("mnuLeaguePaper"), names.indexOf("mnuLoad") + 1);
+    }
+
+    // The progress of long work shows in a dialog over the window until it ends.
+    void progressShowsUntilTheWorkEnds() {
+        window_->show();
+        window_->showProgress("League Paper", "Writing the league paper: 1 of 2 games", 1, 2);
+        auto* progress = window_->findChild<QProgressDialog*>("dlgProgress");
+        QVERIFY(progress != nullptr && progress->isVisible());
+        QCOMPARE(progress->windowTitle(), "League Paper");
+        QCOMPARE(progress->labelText(), "Writing the league paper: 1 of 2 games");
+        QCOMPARE(progress->value(), 1);
+        QCOMPARE(progress->maximum(), 2);
+        window_->endProgress();
+        QVERIFY(window_->findChild<QProgressDialog*>("dlgProgress") == nullptr);
     }
 
     void aboutOpenedTwiceIsOneWindow() {

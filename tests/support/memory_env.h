@@ -6,6 +6,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "boxscore/input_error.h"
 #include "system/env.h"
@@ -27,15 +28,25 @@ class MemoryEnv final : public Env {
         return found == modified.end() ? std::nullopt : std::optional(found->second);
     }
     bool isFile(const std::filesystem::path& path) override { return files.contains(path); }
-    // A folder is there while a file lies inside it.
+    // A folder in memory is there while it holds a file, at any depth.
     bool isFolder(const std::filesystem::path& path) override {
         // "/phrases/" is the folder "/phrases".
         const std::filesystem::path folder = path.has_filename() ? path : path.parent_path();
-        return std::any_of(files.begin(), files.end(), [&folder](const auto& file) {
-            const auto [inFolder, inFile] =
-                std::mismatch(folder.begin(), folder.end(), file.first.begin(), file.first.end());
-            return inFolder == folder.end() && inFile != file.first.end();
-        });
+        return std::any_of(files.begin(), files.end(),
+                           [&folder](const auto& file) { return isInside(file.first, folder); });
+    }
+    std::vector<std::filesystem::path> filesInFolder(const std::filesystem::path& folder,
+                                                     const std::string& displayName) override {
+        if (!isFolder(folder)) {
+            throw InputError(displayName, "is not a folder");
+        }
+        std::vector<std::filesystem::path> found;
+        for (const auto& [path, bytes] : files) {
+            if (path.parent_path() == folder) {
+                found.push_back(path);
+            }
+        }
+        return found;
     }
     std::string readFile(const std::filesystem::path& path,
                          const std::string& displayName) override {
@@ -68,6 +79,13 @@ class MemoryEnv final : public Env {
                     systemEnv().readFile(entry.path(), pathToUtf8(entry.path()));
             }
         }
+    }
+
+    // Whether path lies inside folder, at any depth.
+    static bool isInside(const std::filesystem::path& path, const std::filesystem::path& folder) {
+        const auto [folderEnd, pathAt] =
+            std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
+        return folderEnd == folder.end() && pathAt != path.end();
     }
 
     std::filesystem::file_time_type clock{};

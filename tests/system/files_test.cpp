@@ -95,5 +95,21 @@ TEST(FileSystemTest, AWriteRemovesTheTemporaryFilesAnEarlierOneOfTheSameFileLeft
     EXPECT_EQ(folder.read("gm05.txt"), "article\r\n");
 }
 
+// A folder's files are those directly inside it, not its subfolders nor their files.
+TEST(FileSystemTest, ListsTheFilesDirectlyInsideAFolder) {
+    TempFolder folder;
+    folder.write("gm05.box", "");
+    folder.write("Ōsaka.box", "");
+    fs::create_directory(folder / "paper");
+    folder.write("paper/index.html", "");
+    std::set<std::string> names;
+    for (const fs::path& file : filesInFolder(folder.path(), "league")) {
+        names.insert(pathToUtf8(file.lexically_relative(folder.path())));
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"gm05.box", "Ōsaka.box"}));
+    EXPECT_THAT([&] { filesInFolder(folder / "gm05.box", "gm05.box"); },
+                ThrowsMessage<InputError>("gm05.box: is not a folder"));
+}
+
 }  // namespace
 }  // namespace quillbat

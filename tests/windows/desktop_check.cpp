@@ -2,12 +2,15 @@
 // would and drives its windows through window messages only, every command chosen in its menu
 // with the keyboard, comparing what they show with the game record and with what
 // quillbat-cli.exe wrote for the same boxscore.
-//   quillbat_desktop_check PROGRAMS EXPECTED WORK BOXSCORE...
-// PROGRAMS holds quillbat.exe and the phrase files. EXPECTED holds, for each NAME.box, the
-// output of quillbat-cli.exe --seed 7 NAME.box as NAME.article, the file its --save wrote as
-// NAME.txt, its output with --format F as NAME.F (bbcode, markdown, html) and with --names
-// newspaper as NAME.newspaper. Every program runs in a folder of its own under WORK, so that
-// settings files do not mix. Ends with "Desktop: N passed, M failed"; exits 1 on a failure.
+//   quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED BOXSCORE...
+// PROGRAMS holds quillbat.exe, the phrase files and paper.css. EXPECTED holds, for each
+// NAME.box, the output of quillbat-cli.exe --seed 7 NAME.box as NAME.article, the file its
+// --save wrote as NAME.txt, its output with --format F as NAME.F (bbcode, markdown, html) and
+// with --names newspaper as NAME.newspaper; and in EXPECTED/paper the league paper that
+// quillbat-cli.exe --paper --seed 7 wrote of all the boxscores. BROWSED is the file where the
+// browser Wine starts notes the page it was asked to show. Every program runs in a folder of its
+// own under WORK, so that settings files do not mix. Ends with "Desktop: N passed, M failed";
+// exits 1 on a failure.
 
 #include <windows.h>
 
@@ -288,7 +291,8 @@ fs::path programFolder(const fs::path& programs, const fs::path& work, const std
     fs::remove_all(folder);
     fs::create_directories(folder);
     for (const fs::directory_entry& file : fs::directory_iterator(programs)) {
-        if (file.path().extension() == ".dat" || file.path().filename() == "quillbat.exe") {
+        if (file.path().extension() == ".dat" || file.path().filename() == "paper.css" ||
+            file.path().filename() == "quillbat.exe") {
             fs::copy_file(file.path(), folder / file.path().filename());
         }
     }
@@ -689,6 +693,101 @@ void checkPrintedAnswers(const fs::path& programs, const fs::path& work) {
     }
 }
 
+// The first visible control of the class among the window's descendants, or null.
+HWND findControl(HWND window, std::wstring_view controlClass) {
+    struct Search {
+        std::wstring_view controlClass;
+        HWND found = nullptr;
+    } search{controlClass};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM parameter) -> BOOL {
+            auto& looking = *reinterpret_cast<Search*>(parameter);
+            wchar_t name[64] = {};
+            GetClassNameW(child, name, 64);
+            if (looking.controlClass == name && IsWindowVisible(child)) {
+                looking.found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Every control among the window's descendants as "class id text", one a line.
+std::string controlsOf(HWND window) {
+    std::string controls;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM parameter) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(child, name, 64);
+            *reinterpret_cast<std::string*>(parameter) +=
+                utf8(name) + " " + std::to_string(GetDlgCtrlID(child)) + " " + textOf(child) +
+                (IsWindowVisible(child) ? "" : " (hidden)") + "\n";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&controls));
+    return controls;
+}
+
+// League Paper chosen in the menu with its access key, the folder of every example and a refused
+// boxscore typed into the folder dialog: the message names the paper's folder and the refused
+// file; the pages are the ones quillbat-cli.exe --paper --seed 7 wrote of the same boxscores
+// (EXPECTED/paper, its index listing the refusal under another name), and the index is handed
+// to the browser, which BROWSED names.
+void checkLeaguePaper(const fs::path& programs, const fs::path& expected, const fs::path& work,
+                      const std::vector<fs::path>& boxscores, const fs::path& browsed) {
+    const fs::path folder = programFolder(programs, work, "league-paper");
+    const fs::path league = folder / "league";
+    fs::create_directory(league);
+    for (const fs::path& boxscore : boxscores) {
+        fs::copy_file(boxscore, league / boxscore.filename());
+    }
+    writeFile(league / "bad.box", "not a boxscore\r\n");
+    fs::remove(browsed);
+    Program program(folder, {L"--seed", L"7"});
+    HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
+    chooseMenu(program, main, MenuCommand::LeaguePaper);
+    HWND dialog = program.waitForWindow(kMessageBoxClass, kLeaguePaperFolderPrompt);
+    HWND field = findControl(dialog, L"Edit");
+    check(field != nullptr, "League Paper: the folder dialog has a name field", controlsOf(dialog));
+    typeText(field, pathToUtf8(league));
+    press(GetDlgItem(dialog, IDOK));
+
+    // Every page of the command-line tool's paper but the index and the style sheet is a day.
+    std::size_t days = 0;
+    for (const fs::directory_entry& page : fs::directory_iterator(expected / "paper")) {
+        days += page.path().stem() != "index" && page.path().stem() != "paper" ? 1U : 0U;
+    }
+    const std::string opening = paperWrittenText("", days, boxscores.size());
+    HWND message = program.waitForWindow(kMessageBoxClass, kLeaguePaperTitle);
+    const std::string told = textOf(GetDlgItem(message, kMessageTextId));
+    const std::string refusal = "bad.box: has no line score: it is not a boxscore of the game";
+    check(told.starts_with(opening.substr(0, opening.size() - 1)) &&
+              told.find("\\paper.\n\n" + std::string(kPaperLeftOut) + "\n") != std::string::npos &&
+              told.ends_with(refusal),
+          "League Paper: the message names the paper's folder and the refused boxscore", told);
+    press(GetDlgItem(message, IDOK));
+
+    const fs::path written = league / "paper";
+    for (const fs::directory_entry& page : fs::directory_iterator(expected / "paper")) {
+        const fs::path name = page.path().filename();
+        if (name == "index.html") {
+            check(readFile(written / name).find(refusal + "</li>") != std::string::npos,
+                  "League Paper: the index lists the refused boxscore");
+        } else {
+            expectEqual("League Paper: " + name.string(), readFile(page.path()),
+                        readFile(written / name));
+        }
+    }
+    check(
+        waitUntil([&browsed] { return readFile(browsed).find("index.html") != std::string::npos; }),
+        "League Paper: the index opens in the browser", readFile(browsed));
+    checkExit(program, main, "League Paper");
+}
+
 // Arguments the program cannot use: one message box, exit status 2.
 void checkBadArguments(const fs::path& programs, const fs::path& work) {
     const fs::path folder = programFolder(programs, work, "bad-arguments");
@@ -705,8 +804,9 @@ void checkBadArguments(const fs::path& programs, const fs::path& work) {
 }  // namespace quillbat::win32
 
 int main(int argc, char* argv[]) {
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: quillbat_desktop_check PROGRAMS EXPECTED WORK BOXSCORE...\n");
+    if (argc < 6) {
+        std::fprintf(stderr,
+                     "usage: quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED BOXSCORE...\n");
         return 2;
     }
     namespace fs = std::filesystem;
@@ -714,11 +814,17 @@ int main(int argc, char* argv[]) {
     const fs::path programs = fs::absolute(argv[1]);
     const fs::path expected = fs::absolute(argv[2]);
     const fs::path work = fs::absolute(argv[3]);
-    const Clipboard clipboard;
-    for (int i = 4; i < argc; ++i) {
-        checkGame(programs, expected, work, fs::absolute(argv[i]), clipboard);
+    const fs::path browsed = fs::absolute(argv[4]);
+    std::vector<fs::path> boxscores;
+    for (int i = 5; i < argc; ++i) {
+        boxscores.push_back(fs::absolute(argv[i]));
     }
-    checkNewspaperNames(programs, expected, work, fs::absolute(argv[4]));
+    const Clipboard clipboard;
+    for (const fs::path& boxscore : boxscores) {
+        checkGame(programs, expected, work, boxscore, clipboard);
+    }
+    checkNewspaperNames(programs, expected, work, boxscores.front());
+    checkLeaguePaper(programs, expected, work, boxscores, browsed);
     checkRefusal(programs, work, "empty", "", clipboard);
     checkRefusal(programs, work, "not-a-boxscore", "not a boxscore\r\n", clipboard);
     checkDialogsAndLastWindow(programs, work);
