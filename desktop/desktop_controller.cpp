@@ -55,6 +55,9 @@ void DesktopController::run(MenuCommand command) {
         case MenuCommand::NewspaperNames:
             switchNewspaperNames(item);
             return;
+        case MenuCommand::GameStory:
+            switchGameStory(item);
+            return;
         case MenuCommand::OpenPhraseFolder:
             openPhraseFolder(item);
             return;
@@ -126,6 +129,20 @@ void DesktopController::switchNewspaperNames(const MenuItem& item) {
     const std::string message = session_.setNameStyle(style);
     view_.setCommandChecked(command, session_.isChecked(command));
     warn(item.messageTitle, message);
+}
+
+void DesktopController::switchGameStory(const MenuItem& item) {
+    const MenuCommand command = MenuCommand::GameStory;
+    const bool on = !session_.gameStory();
+    const std::string message = session_.setGameStory(on);
+    view_.setCommandChecked(command, session_.isChecked(command));
+    // The article shown stays as it was written; the user learns from when the switch applies.
+    if (message.empty()) {
+        view_.showMessage(item.messageTitle, std::string(on ? kGameStoryOn : kGameStoryOff),
+                          MessageKind::kInformation);
+    } else {
+        warn(item.messageTitle, message);
+    }
 }
 
 void DesktopController::openPhraseFolder(const MenuItem& item) {

@@ -37,6 +37,7 @@ class DesktopController {
     void chooseDefaultTeam(const MenuItem& item);
     void copyAs(const MenuItem& item, ArticleFormat format);
     void switchNewspaperNames(const MenuItem& item);
+    void switchGameStory(const MenuItem& item);
     void openPhraseFolder(const MenuItem& item);
     void writeLeaguePaper(const MenuItem& item);
     // Shows message as a warning under title, when there is one.

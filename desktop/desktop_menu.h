@@ -27,6 +27,7 @@ enum class MenuCommand {
     NewspaperNames,
     OpenPhraseFolder,
     LeaguePaper,
+    GameStory,
 };
 
 struct MenuItem;
@@ -77,6 +78,11 @@ inline constexpr MenuItem kOptionsMenu[] = {
      .name = "mnuNewspaperNames",
      .action = MenuCommand::NewspaperNames,
      .messageTitle = kNewspaperNamesTitle,
+     .checkable = true},
+    {.text = "&Game Story",
+     .name = "mnuGameStory",
+     .action = MenuCommand::GameStory,
+     .messageTitle = kGameStoryTitle,
      .checkable = true},
     {.text = "Open &Phrase Folder",
      .name = "mnuOpenPhraseFolder",

@@ -26,8 +26,7 @@ GameLoad DesktopSession::load(const std::string& chosenPath) {
     const std::filesystem::path full =
         std::filesystem::absolute(pathFromUtf8(chosenPath), noFullName);
     const std::string boxscorePath = noFullName ? chosenPath : pathToUtf8(full);
-    GameLoad load =
-        loadGame(env_, boxscorePath, phrases_, seeds_.next(), {.names = settings_.nameStyle()});
+    GameLoad load = loadGame(env_, boxscorePath, phrases_, seeds_.next(), articleOptions());
     if (!load.game) {
         return load;
     }
@@ -67,6 +66,15 @@ std::string DesktopSession::setNameStyle(NameStyle style) {
     return {};
 }
 
+std::string DesktopSession::setGameStory(bool on) {
+    try {
+        settings_.setGameStory(on);
+    } catch (const FileWriteError& error) {
+        return std::string(error.what()) + std::string(kGameStoryHoldsForTheRun);
+    }
+    return {};
+}
+
 std::string DesktopSession::saveArticle(std::string_view articleText) {
     if (articleLength(articleText) < kShortestSavedArticle) {
         return {};
@@ -93,7 +101,18 @@ std::optional<std::string> DesktopSession::renderAs(ArticleFormat format,
 }
 
 bool DesktopSession::isChecked(MenuCommand command) const {
-    return command == MenuCommand::NewspaperNames && nameStyle() == NameStyle::kNewspaper;
+    switch (command) {
+        case MenuCommand::NewspaperNames:
+            return nameStyle() == NameStyle::kNewspaper;
+        case MenuCommand::GameStory:
+            return gameStory();
+        default:
+            return false;
+    }
+}
+
+ArticleOptions DesktopSession::articleOptions() const {
+    return {.names = settings_.nameStyle(), .story = settings_.gameStory()};
 }
 
 DesktopSession::PaperWriting DesktopSession::writePaper(const std::string& boxscoreFolder,
@@ -105,7 +124,7 @@ DesktopSession::PaperWriting DesktopSession::writePaper(const std::string& boxsc
     const std::filesystem::path folder = pathFromUtf8(boxscoreFolder) / "paper";
     const PaperOptions options{
         .folder = folder,
-        .article = {.names = settings_.nameStyle()},
+        .article = articleOptions(),
         .seed = seeds_.next(),
         .styleSheetFolders = {locations_.userPhraseFolder, locations_.shippedPhraseFolder}};
     try {

@@ -36,7 +36,8 @@ class DesktopSession {
     const std::string& openDialogFolder() const { return settings_.folder(); }
 
     // Load Boxscore once a file was chosen (UTF-8), also a file named on the command line or
-    // dropped on the window. On a refusal only the message is given and nothing changes here.
+    // dropped on the window, its article written with the settings in force (names style, game
+    // story). On a refusal only the message is given and nothing changes here.
     // Otherwise the boxscore becomes the one Save To File writes beside; when the article is
     // complete its folder is remembered (a path.dat that cannot be written adds its reason to
     // the message; the folder still holds until the program ends).
@@ -54,6 +55,11 @@ class DesktopSession {
     // still holds until the program ends), or an empty text.
     NameStyle nameStyle() const { return settings_.nameStyle(); }
     std::string setNameStyle(NameStyle style);
+    // Game Story: whether the next loads and League Paper tell how each game was won, from its
+    // play-by-play, remembered in gamestory.dat. Returns the message to show (a gamestory.dat
+    // that cannot be written; the setting still holds until the program ends), or an empty text.
+    bool gameStory() const { return settings_.gameStory(); }
+    std::string setGameStory(bool on);
     // Whether a checkable menu command shows its check mark now.
     bool isChecked(MenuCommand command) const;
 
@@ -78,7 +84,7 @@ class DesktopSession {
     PhraseFolderOpening openPhraseFolder();
 
     // League Paper, once a folder of boxscores was chosen (UTF-8): the paper of its .box files
-    // goes into its folder "paper" (see writePaper), with the names style in force, the phrase
+    // goes into its folder "paper" (see writePaper), with the settings in force, the phrase
     // files in use, the session's next seed for its first game, and the style sheet of the
     // user's phrase folder, else the one that came with the program. progress is called while
     // the boxscores' dates are read (with 0 done), before the first game and after each one.
@@ -91,6 +97,9 @@ class DesktopSession {
     PaperWriting writePaper(const std::string& boxscoreFolder, const PaperProgress& progress);
 
   private:
+    // How the articles are written: the names style and the game story in force.
+    ArticleOptions articleOptions() const;
+
     Env& env_;
     FileLocations locations_;
     Settings settings_;

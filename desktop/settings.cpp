@@ -15,7 +15,9 @@ namespace {
 constexpr const char* kTeamFile = "team.dat";
 constexpr const char* kPathFile = "path.dat";
 constexpr const char* kNamesFile = "names.dat";
+constexpr const char* kGameStoryFile = "gamestory.dat";
 constexpr const char* kNewspaper = "newspaper";
+constexpr const char* kOn = "on";
 
 // The first field of a settings file: inside the quotation marks when it starts with one (so
 // a folder holding commas survives), otherwise up to the first comma or line end, without the
@@ -90,13 +92,16 @@ void Settings::load() {
         defaultTeam_ = kAllTeams;
         folder_ = defaultFolder_;
     }
+    nameStyle_ =
+        readSwitch(kNamesFile) == kNewspaper ? NameStyle::kNewspaper : NameStyle::kBoxscore;
+    gameStory_ = readSwitch(kGameStoryFile) == kOn;
+}
+
+std::optional<std::string> Settings::readSwitch(const char* fileName) {
     try {
-        nameStyle_ =
-            firstField(env_.readFile(settingsFolder_ / kNamesFile, kNamesFile)) == kNewspaper
-                ? NameStyle::kNewspaper
-                : NameStyle::kBoxscore;
+        return firstField(env_.readFile(settingsFolder_ / fileName, fileName));
     } catch (const InputError&) {
-        nameStyle_ = NameStyle::kBoxscore;
+        return std::nullopt;
     }
 }
 
@@ -110,9 +115,13 @@ void Settings::setDefaultTeam(std::int16_t team) {
 
 void Settings::setNameStyle(NameStyle style) {
     nameStyle_ = style;
-    env_.replaceFile(
-        settingsFolder_ / kNamesFile,
-        std::string(style == NameStyle::kNewspaper ? kNewspaper : "boxscore") + "\r\n");
+    write(kNamesFile,
+          std::string(style == NameStyle::kNewspaper ? kNewspaper : "boxscore") + "\r\n");
+}
+
+void Settings::setGameStory(bool on) {
+    gameStory_ = on;
+    write(kGameStoryFile, std::string(on ? kOn : "off") + "\r\n");
 }
 
 void Settings::rememberFolder(const std::string& folder) {

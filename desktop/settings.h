@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/name_style.h"
@@ -10,7 +11,8 @@
 
 // The remembered settings of the main window and their files in the settings folder: team.dat
 // holds the default team number ("5" CR LF), path.dat the remembered folder in quotation marks
-// ("\"C:\\Games\\Boxes\"" CR LF), names.dat the style of the players' names ("newspaper" CR LF).
+// ("\"C:\\Games\\Boxes\"" CR LF), names.dat the style of the players' names ("newspaper" CR LF),
+// gamestory.dat whether the articles tell how the game was won ("on" CR LF).
 namespace quillbat {
 
 // Default team numbers run from kAllTeams to the highest team ID the game can hold.
@@ -25,14 +27,16 @@ class Settings {
 
     // Reads both files. When either is missing, empty or unreadable, or its first field is not
     // a setting (a team number outside -1..32767, an unclosed quotation mark), BOTH settings
-    // take their defaults. Reads names.dat apart from them: the newspaper style when its first
-    // field is "newspaper", the boxscore style otherwise (a missing file too). Never throws;
-    // leaves no file open.
+    // take their defaults. Reads names.dat and gamestory.dat apart from them, each on its own:
+    // the newspaper style when the first field of names.dat is "newspaper", the boxscore style
+    // otherwise (a missing file too); the game story on when the first field of gamestory.dat
+    // is "on", off otherwise. Never throws; leaves no file open.
     void load();
 
     std::int16_t defaultTeam() const { return defaultTeam_; }
     const std::string& folder() const { return folder_; }
     NameStyle nameStyle() const { return nameStyle_; }
+    bool gameStory() const { return gameStory_; }
 
     // Sets the default team number and rewrites team.dat. When the file cannot be written the
     // number still holds for this run of the program and FileWriteError is thrown. Writes
@@ -47,7 +51,13 @@ class Settings {
     // Sets the style of the players' names and rewrites names.dat; on a write failure as above.
     void setNameStyle(NameStyle style);
 
+    // Switches the game story on or off and rewrites gamestory.dat; on a write failure as above.
+    void setGameStory(bool on);
+
   private:
+    // The first field of a settings file that holds one word; nothing when it is missing or
+    // unreadable.
+    std::optional<std::string> readSwitch(const char* fileName);
     void writeTeamFile();
     void writePathFile();
     void write(const char* fileName, const std::string& bytes);
@@ -59,6 +69,7 @@ class Settings {
     std::string folder_;
     bool teamFileHolds_ = false;  // team.dat was read or written with a team number
     NameStyle nameStyle_ = NameStyle::kBoxscore;
+    bool gameStory_ = false;
     bool pathFileHolds_ = false;  // path.dat was read or written with a folder
 };
 

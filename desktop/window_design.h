@@ -147,6 +147,7 @@ inline constexpr std::string_view kLoadBoxscoreTitle = "Load Boxscore";
 inline constexpr std::string_view kSaveToFileTitle = "Save To File";
 inline constexpr std::string_view kCopyAsTitle = "Copy As";
 inline constexpr std::string_view kNewspaperNamesTitle = "Newspaper Names";
+inline constexpr std::string_view kGameStoryTitle = "Game Story";
 inline constexpr std::string_view kOpenPhraseFolderTitle = "Open Phrase Folder";
 inline constexpr std::string_view kLeaguePaperTitle = "League Paper";
 
@@ -181,6 +182,13 @@ inline constexpr std::string_view kDefaultTeamHoldsForTheRun =
     ". The default team holds until the program ends.";
 inline constexpr std::string_view kNameStyleHoldsForTheRun =
     ". The name style holds until the program ends.";
+inline constexpr std::string_view kGameStoryHoldsForTheRun =
+    ". Game Story holds until the program ends.";
+// Game Story switched on or off: from when it applies.
+inline constexpr std::string_view kGameStoryOn =
+    "Game Story is on: the next game you load tells how it was won, from its play-by-play.";
+inline constexpr std::string_view kGameStoryOff =
+    "Game Story is off: the next game you load is written from its boxscore alone.";
 // League Paper: the folder dialog's title, the progress while the paper is written, the message
 // at the end, the boxscores left out after it, and the index's name when no browser starts.
 inline constexpr std::string_view kLeaguePaperFolderPrompt =

@@ -35,6 +35,7 @@ TEST(ArticleFileNameTest, ReplacesTheLastThreeCharacters) {
 
 TEST(SaveArticleTest, NeverOverwritesTheBoxscoreNorNamesAFileAfterATooShortName) {
     MemoryEnv env;
+    env.createFolder("/league");
     const std::string article = "A long enough article.";
     EXPECT_THAT([&] { saveArticle(env, "/league/gm05.TXT", article); },
                 ThrowsMessage<FileWriteError>("cannot write /league/gm05.txt: it is the boxscore "

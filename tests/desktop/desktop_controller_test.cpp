@@ -29,6 +29,7 @@ bool isCommand(MenuCommand command) {
         case MenuCommand::CopyAsMarkdown:
         case MenuCommand::CopyAsHtml:
         case MenuCommand::NewspaperNames:
+        case MenuCommand::GameStory:
         case MenuCommand::OpenPhraseFolder:
         case MenuCommand::LeaguePaper:
             return true;
@@ -74,7 +75,8 @@ class DesktopControllerTest : public DesktopFixture {
         return text.substr(0, text.find('\n')) + " ... " + text.substr(lastLine) +
                (view.clipboardHtml ? " (HTML)" : "") +
                (view.enabled.at(MenuCommand::CopyAsHtml) ? ", Copy As on" : ", Copy As off") +
-               (view.checked.at(MenuCommand::NewspaperNames) ? ", names checked" : "");
+               (view.checked.at(MenuCommand::NewspaperNames) ? ", names checked" : "") +
+               (view.checked.at(MenuCommand::GameStory) ? ", story checked" : "");
     }
 
     // The files the paper of the league folder writes (with extra files in it, which are among
@@ -179,6 +181,17 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
         {"Newspaper Names, names.dat not written", NewspaperNames, false, failWrites,
          {"warning Newspaper Names: cannot write " + pathToUtf8(settings / "names.dat") + noSpace +
           ". The name style holds until the program ends."}, {}, untouched + ", names checked"},
+        // Game Story says from when it applies: the article shown stays as it was written.
+        {"Game Story", GameStory, true, none,
+         {"information Game Story: " + std::string(kGameStoryOn)},
+         {{settings / "gamestory.dat", "on\r\n"}}, "before ... before, Copy As on, story checked"},
+        {"Game Story switched off again", GameStory, false,
+         [this] { controller_->run(MenuCommand::GameStory); view.calls.clear(); },
+         {"information Game Story: " + std::string(kGameStoryOff)},
+         {{settings / "gamestory.dat", "off\r\n"}}, untouched},
+        {"Game Story, gamestory.dat not written", GameStory, false, failWrites,
+         {"warning Game Story: cannot write " + pathToUtf8(settings / "gamestory.dat") + noSpace +
+          ". Game Story holds until the program ends."}, {}, untouched + ", story checked"},
         {"Open Phrase Folder", OpenPhraseFolder, false, none, {"open " + folder}, phraseFiles,
          untouched},
         {"Open Phrase Folder, no file manager", OpenPhraseFolder, false,
@@ -232,12 +245,22 @@ TEST_F(DesktopControllerTest, EveryMenuRowDoesWhatItSays) {
 }
 
 TEST_F(DesktopControllerTest, StartsWithTheCheckMarksOfTheSettingsAndTheGameCommandsGreyed) {
-    env.files[settings / "names.dat"] = "newspaper\r\n";
-    start();
-    EXPECT_EQ(view.checked, (std::map<MenuCommand, bool>{{MenuCommand::NewspaperNames, true}}));
-    forEachMenuCommand([this](const MenuItem& item, MenuCommand command) {
-        EXPECT_EQ(view.enabled.at(command), !item.needsGame) << item.text;
-    });
+    using enum MenuCommand;
+    const std::pair<Files, std::map<MenuCommand, bool>> cases[] = {
+        {{}, {{NewspaperNames, false}, {GameStory, false}}},
+        {{{settings / "names.dat", "newspaper\r\n"}}, {{NewspaperNames, true}, {GameStory, false}}},
+        {{{settings / "gamestory.dat", "on\r\n"}}, {{NewspaperNames, false}, {GameStory, true}}},
+    };
+    for (const auto& [files, checked] : cases) {
+        env.files = initial;
+        env.files.insert(files.begin(), files.end());
+        view = FakeView();
+        start();
+        EXPECT_EQ(view.checked, checked);
+        forEachMenuCommand([this](const MenuItem& item, MenuCommand command) {
+            EXPECT_EQ(view.enabled.at(command), !item.needsGame) << item.text;
+        });
+    }
 }
 
 TEST_F(DesktopControllerTest, ButtonsSaveAndCopyTheArticleBox) {

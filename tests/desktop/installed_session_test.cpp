@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/phrase_folders.h"
 #include "desktop/desktop_session.h"
 #include "tests/support/memory_env.h"
@@ -44,6 +46,46 @@ TEST_F(InstalledSession, DefaultTeamIsReadBackAtTheNextStart) {
     EXPECT_EQ(nextStart.openDialogFolder(), windows_ ? "c:\\" : pathToUtf8(root_));
     EXPECT_EQ(env_.files[config_ / (windows_ ? "Quillbat" : "quillbat") / "team.dat"], "12\r\n");
     EXPECT_FALSE(env_.files.contains(root_ / "bin" / "team.dat"));
+}
+
+// The user's configuration folder is not there before the first setting is written, whichever
+// setting that is; each one is then read back at the next start.
+TEST_F(InstalledSession, EverySettingMakesTheConfigurationFolderAtItsFirstWrite) {
+    const std::string gameFolder = pathToUtf8(kMemoryFolder);
+    const struct {
+        const char* file;
+        std::string bytes;
+        std::function<std::string(DesktopSession&)> change;  // gives the message
+        std::function<bool(const DesktopSession&)> holds;
+    } cases[] = {
+        {"team.dat", "12\r\n", [](DesktopSession& session) { return session.setDefaultTeam("12"); },
+         [](const DesktopSession& session) { return session.defaultTeamPreset() == "12"; }},
+        {"names.dat", "newspaper\r\n",
+         [](DesktopSession& session) { return session.setNameStyle(NameStyle::kNewspaper); },
+         [](const DesktopSession& session) {
+             return session.isChecked(MenuCommand::NewspaperNames);
+         }},
+        {"gamestory.dat", "on\r\n",
+         [](DesktopSession& session) { return session.setGameStory(true); },
+         [](const DesktopSession& session) { return session.isChecked(MenuCommand::GameStory); }},
+        {"path.dat", "\"" + gameFolder + "\"\r\n",
+         [this](DesktopSession& session) { return session.load(pathToUtf8(game_)).message; },
+         [&gameFolder](const DesktopSession& session) {
+             return session.openDialogFolder() == gameFolder;
+         }},
+    };
+    const MemoryEnv installed = env_;
+    const fs::path settings = config_ / (windows_ ? "Quillbat" : "quillbat");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        env_ = installed;
+        {
+            DesktopSession session(locations_, env_, 1);
+            EXPECT_EQ(c.change(session), "");
+        }
+        EXPECT_EQ(env_.files[settings / c.file], c.bytes);
+        EXPECT_TRUE(c.holds(DesktopSession(locations_, env_, 1)));
+    }
 }
 
 TEST_F(InstalledSession, PhraseFolderIsFilledOnceAndTheUsersEditsAreUsed) {

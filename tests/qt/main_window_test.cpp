@@ -16,6 +16,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "core/save_article.h"
@@ -54,6 +55,32 @@ class MainWindowTest : public QObject {
 
     void load() { window_->controller().loadFile(pathToUtf8(kMemoryFolder / "gm05.box")); }
 
+    // A start of the program over the files in memory: the session reads the settings files.
+    void start() {
+        window_.reset();
+        session_ = std::make_unique<DesktopSession>(
+            FileLocations{kMemoryFolder, kPhrases, kPhrases, kPhrases, "c:\\"}, env_, 7);
+        window_ = std::make_unique<MainWindow>(*session_);
+    }
+
+    // What act showed in a message box, which is closed; an empty text when it showed none.
+    struct ShownMessage {
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    };
+    static ShownMessage closeMessageOf(const std::function<void()>& act) {
+        ShownMessage shown;
+        QObject whileActing;
+        QTimer::singleShot(0, &whileActing, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = {box->text(), box->icon()};
+                box->accept();
+            }
+        });
+        act();
+        return shown;
+    }
+
     MemoryEnv env_;
     std::unique_ptr<DesktopSession> session_;
     std::unique_ptr<MainWindow> window_;
@@ -64,10 +91,8 @@ class MainWindowTest : public QObject {
         env_.copyFromDisk(kTestPhrases, kPhrases);
         env_.files[kMemoryFolder / "gm05.box"] =
             systemEnv().readFile(kWorkedExample, kWorkedExample);
-        // No settings files: both settings at their defaults.
-        session_ = std::make_unique<DesktopSession>(
-            FileLocations{kMemoryFolder, kPhrases, kPhrases, kPhrases, "c:\\"}, env_, 7);
-        window_ = std::make_unique<MainWindow>(*session_);
+        // No settings files: every setting at its default.
+        start();
         QApplication::clipboard()->setText("before");
     }
     void cleanup() { window_.reset(); }
@@ -118,11 +143,35 @@ class MainWindowTest : public QObject {
         QCOMPARE(copied->text(), expected);
     }
 
-    void newspaperNamesIsCheckable() {
-        auto* names = window_->findChild<QAction*>("mnuNewspaperNames");
-        QVERIFY(names->isCheckable() && !names->isChecked());
-        names->trigger();
-        QVERIFY(names->isChecked());
+    // A setting of the Options menu: an item with a check mark, off at first; chosen, it is
+    // checked and says what it has to say, and a restart shows it checked.
+    void settingsAreCheckedAndStayCheckedAfterARestart_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Newspaper Names") << "mnuNewspaperNames"
+                                         << "&Newspaper Names"
+                                         << "";
+        QTest::newRow("Game Story") << "mnuGameStory"
+                                    << "&Game Story" << fromUtf8(kGameStoryOn);
+    }
+    void settingsAreCheckedAndStayCheckedAfterARestart() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        auto* setting = window_->findChild<QAction*>(name);
+        QVERIFY(setting != nullptr);
+        QCOMPARE(setting->text(), text);
+        QVERIFY(setting->isCheckable() && !setting->isChecked());
+        const ShownMessage shown = closeMessageOf([setting] { setting->trigger(); });
+        QVERIFY(setting->isChecked());
+        QCOMPARE(shown.text, message);
+        QCOMPARE(shown.icon, message.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Information);
+        start();
+        QVERIFY(window_->findChild<QAction*>(name)->isChecked());
+        for (const QAction* other : window_->findChild<QMenu*>("mnuOptions")->actions()) {
+            QCOMPARE(other->isChecked(), other->objectName() == name);
+        }
     }
 
     // Every command of the menu table is an action of the menu it belongs to, found by its name.
@@ -137,7 +186,7 @@ class MainWindowTest : public QObject {
         for (const QAction* action : options->actions()) {
             names << action->objectName();
         }
-        QCOMPARE(names, QStringList({"mnuNewspaperNames", "mnuOpenPhraseFolder"}));
+        QCOMPARE(names, QStringList({"mnuNewspaperNames", "mnuGameStory", "mnuOpenPhraseFolder"}));
     }
 
     // A refusal or a failure shows in a message box with the warning icon.
@@ -158,19 +207,9 @@ class MainWindowTest : public QObject {
             pressed = pressed != nullptr ? pressed : widget->findChild<QPushButton*>(button);
         }
         QVERIFY(pressed != nullptr);
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QString shown;
-        QObject whileThisTestRuns;
-        QTimer::singleShot(0, &whileThisTestRuns, [&icon, &shown] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                icon = box->icon();
-                shown = box->text();
-                box->accept();
-            }
-        });
-        pressed->click();
-        QCOMPARE(shown, text);
-        QCOMPARE(icon, QMessageBox::Warning);
+        const ShownMessage shown = closeMessageOf([pressed] { pressed->click(); });
+        QCOMPARE(shown.text, text);
+        QCOMPARE(shown.icon, QMessageBox::Warning);
     }
 
     void leaguePaperFollowsLoadBoxscoreInTheMenuBar() {

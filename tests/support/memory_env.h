@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,12 +29,16 @@ class MemoryEnv final : public Env {
         return found == modified.end() ? std::nullopt : std::optional(found->second);
     }
     bool isFile(const std::filesystem::path& path) override { return files.contains(path); }
-    // A folder in memory is there while it holds a file, at any depth.
+    // A folder in memory is there while it holds a file, at any depth, and once it was created.
     bool isFolder(const std::filesystem::path& path) override {
         // "/phrases/" is the folder "/phrases".
         const std::filesystem::path folder = path.has_filename() ? path : path.parent_path();
         return std::any_of(files.begin(), files.end(),
-                           [&folder](const auto& file) { return isInside(file.first, folder); });
+                           [&folder](const auto& file) { return isInside(file.first, folder); }) ||
+               std::any_of(createdFolders.begin(), createdFolders.end(),
+                           [&folder](const auto& created) {
+                               return created == folder || isInside(created, folder);
+                           });
     }
     std::vector<std::filesystem::path> filesInFolder(const std::filesystem::path& folder,
                                                      const std::string& displayName) override {
@@ -60,15 +65,21 @@ class MemoryEnv final : public Env {
                                                  const std::string& displayName) override {
         return std::make_unique<std::istringstream>(readFile(path, displayName));
     }
-    // With failWrites set every write fails as on a full disk, and files stays as it was.
+    // As on a disk, a file is written only into a folder that is there. With failWrites set
+    // every write fails as on a full disk. A write that fails leaves files as it was.
     void replaceFile(const std::filesystem::path& path, std::string_view bytes) override {
         if (failWrites) {
             throw FileWriteError("cannot write " + pathToUtf8(path) + ": No space left on device");
         }
+        if (!isFolder(path.parent_path())) {
+            throw FileWriteError("cannot write " + pathToUtf8(path) +
+                                 ": No such file or directory");
+        }
         files[path] = bytes;
     }
-    // Files in memory need no folder.
-    void createFolder(const std::filesystem::path&) override {}
+    void createFolder(const std::filesystem::path& folder) override {
+        createdFolders.insert(folder);
+    }
 
     // The files of a folder on the disk, the test's own data, copied under folder.
     void copyFromDisk(const std::filesystem::path& diskFolder,
@@ -91,6 +102,7 @@ class MemoryEnv final : public Env {
     std::filesystem::file_time_type clock{};
     std::map<std::filesystem::path, std::filesystem::file_time_type> modified;
     std::map<std::filesystem::path, std::string> files;
+    std::set<std::filesystem::path> createdFolders;
     bool failWrites = false;
 };
 
