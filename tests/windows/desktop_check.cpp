@@ -2,14 +2,16 @@
 // would and drives its windows through window messages only, every command chosen in its menu
 // with the keyboard, comparing what they show with the game record and with what
 // quillbat-cli.exe wrote for the same boxscore.
-//   quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED BOXSCORE...
+//   quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED STORY BOXSCORE...
 // PROGRAMS holds quillbat.exe, the phrase files and paper.css. EXPECTED holds, for each
 // NAME.box, the output of quillbat-cli.exe --seed 7 NAME.box as NAME.article, the file its
 // --save wrote as NAME.txt, its output with --format F as NAME.F (bbcode, markdown, html) and
 // with --names newspaper as NAME.newspaper; and in EXPECTED/paper the league paper that
-// quillbat-cli.exe --paper --seed 7 wrote of all the boxscores. BROWSED is the file where the
-// browser Wine starts notes the page it was asked to show. Every program runs in a folder of its
-// own under WORK, so that settings files do not mix. Ends with "Desktop: N passed, M failed";
+// quillbat-cli.exe --paper --seed 7 wrote of all the boxscores. STORY is a boxscore whose
+// play-by-play tells how its game was won; EXPECTED holds its NAME.article and, as NAME.story,
+// the output of quillbat-cli.exe --seed 7 --story. BROWSED is the file where the browser Wine
+// starts notes the page it was asked to show. Every program runs in a folder of its own under
+// WORK, so that settings files do not mix. Ends with "Desktop: N passed, M failed";
 // exits 1 on a failure.
 
 #include <windows.h>
@@ -434,6 +436,11 @@ std::string lookAtMenu(const Program& program, HWND main, wchar_t key, std::size
     return look;
 }
 
+// How the Options menu looks (see menuLook).
+std::string lookAtOptions(const Program& program, HWND main) {
+    return lookAtMenu(program, main, L'o', std::size(kOptionsMenu));
+}
+
 void checkExit(const Program& program, HWND main, const std::string& name) {
     chooseMenu(program, main, MenuCommand::Exit);
     const std::optional<DWORD> code = program.exitCode();
@@ -572,11 +579,11 @@ void checkNewspaperNames(const fs::path& programs, const fs::path& expected, con
         Program program(folder, {L"--seed", L"7"});
         HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
         expectEqual("before a load: Copy As", "----", lookAtMenu(program, main, L'a', 4));
-        expectEqual("before a load: Options", "oo", lookAtMenu(program, main, L'o', 2));
+        expectEqual("before a load: Options", "ooo", lookAtOptions(program, main));
         chooseMenu(program, main, MenuCommand::NewspaperNames);
         expectSoon("Newspaper Names: names.dat", "newspaper\r\n",
                    [&folder] { return readFile(folder / "names.dat"); });
-        expectEqual("Newspaper Names chosen: Options", "vo", lookAtMenu(program, main, L'o', 2));
+        expectEqual("Newspaper Names chosen: Options", "voo", lookAtOptions(program, main));
         check(loadThroughOpenDialog(program, main, copy), name + ": loaded in the Open dialog");
         expectEqual(name + ": the next load has newspaper names", newspaper,
                     textOf(GetDlgItem(main, kArticleId)));
@@ -586,10 +593,48 @@ void checkNewspaperNames(const fs::path& programs, const fs::path& expected, con
     Program again(folder, {L"--seed", L"7", copy.wstring()});
     HWND main = again.waitForWindow(kProgramWindowClass, kMainWindowTitle);
     waitForArticle(main);
-    expectEqual("a new start: Options", "vo", lookAtMenu(again, main, L'o', 2));
+    expectEqual("a new start: Options", "voo", lookAtOptions(again, main));
     expectEqual(name + ": newspaper names after a new start", newspaper,
                 textOf(GetDlgItem(main, kArticleId)));
     checkExit(again, main, "Newspaper Names after a new start");
+}
+
+// Game Story chosen in the menu: its message says that it applies from the next game, its
+// check mark shows and gamestory.dat holds "on"; the next load (the first of a run started with
+// --seed 7) is the article quillbat-cli --seed 7 --story prints, which differs from the one
+// without the story; a new start keeps the check mark and the story.
+void checkGameStory(const fs::path& programs, const fs::path& expected, const fs::path& work,
+                    const fs::path& boxscore) {
+    const std::string name = boxscore.stem().string();
+    const fs::path folder = programFolder(programs, work, "game-story");
+    const fs::path copy = folder / boxscore.filename();
+    fs::copy_file(boxscore, copy);
+    const std::string story = shownArticle(expected / (name + ".story"));
+    check(!story.empty() && story != shownArticle(expected / (name + ".article")),
+          name + ": Game Story changes the article");
+    {
+        Program program(folder, {L"--seed", L"7"});
+        HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
+        chooseMenu(program, main, MenuCommand::GameStory);
+        HWND message = program.waitForWindow(kMessageBoxClass, kGameStoryTitle);
+        expectEqual("Game Story: message", std::string(kGameStoryOn),
+                    textOf(GetDlgItem(message, kMessageTextId)));
+        press(GetDlgItem(message, IDOK));
+        expectSoon("Game Story: gamestory.dat", "on\r\n",
+                   [&folder] { return readFile(folder / "gamestory.dat"); });
+        expectEqual("Game Story chosen: Options", "ovo", lookAtOptions(program, main));
+        check(loadThroughOpenDialog(program, main, copy), name + ": loaded in the Open dialog");
+        expectEqual(name + ": the next load tells how the game was won", story,
+                    textOf(GetDlgItem(main, kArticleId)));
+        checkExit(program, main, "Game Story");
+    }
+    Program again(folder, {L"--seed", L"7", copy.wstring()});
+    HWND main = again.waitForWindow(kProgramWindowClass, kMainWindowTitle);
+    waitForArticle(main);
+    expectEqual("Game Story after a new start: Options", "ovo", lookAtOptions(again, main));
+    expectEqual(name + ": the game's story after a new start", story,
+                textOf(GetDlgItem(main, kArticleId)));
+    checkExit(again, main, "Game Story after a new start");
 }
 
 // Default Team and the Open dialog it narrows; then an About window that outlives Exit, and the
@@ -804,9 +849,10 @@ void checkBadArguments(const fs::path& programs, const fs::path& work) {
 }  // namespace quillbat::win32
 
 int main(int argc, char* argv[]) {
-    if (argc < 6) {
-        std::fprintf(stderr,
-                     "usage: quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED BOXSCORE...\n");
+    if (argc < 7) {
+        std::fprintf(
+            stderr,
+            "usage: quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED STORY BOXSCORE...\n");
         return 2;
     }
     namespace fs = std::filesystem;
@@ -815,8 +861,9 @@ int main(int argc, char* argv[]) {
     const fs::path expected = fs::absolute(argv[2]);
     const fs::path work = fs::absolute(argv[3]);
     const fs::path browsed = fs::absolute(argv[4]);
+    const fs::path story = fs::absolute(argv[5]);
     std::vector<fs::path> boxscores;
-    for (int i = 5; i < argc; ++i) {
+    for (int i = 6; i < argc; ++i) {
         boxscores.push_back(fs::absolute(argv[i]));
     }
     const Clipboard clipboard;
@@ -824,6 +871,7 @@ int main(int argc, char* argv[]) {
         checkGame(programs, expected, work, boxscore, clipboard);
     }
     checkNewspaperNames(programs, expected, work, boxscores.front());
+    checkGameStory(programs, expected, work, story);
     checkLeaguePaper(programs, expected, work, boxscores, browsed);
     checkRefusal(programs, work, "empty", "", clipboard);
     checkRefusal(programs, work, "not-a-boxscore", "not a boxscore\r\n", clipboard);
