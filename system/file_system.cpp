@@ -246,37 +246,89 @@ void renameOver(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
+    FileReplacement replacement;
+    replacement.add(path, bytes);
+    replacement.commit();
+}
+
+FileReplacement::~FileReplacement() {
+    removeTemporaryFiles();
+}
+
+void FileReplacement::removeTemporaryFiles() noexcept {
+    for (const Pending& file : pending_) {
+        std::error_code ignored;
+        fs::remove(file.temporary, ignored);
+    }
+    pending_.clear();
+}
+
+void FileReplacement::add(const fs::path& path, std::string_view bytes) {
     std::error_code error;
     if (fs::is_directory(path, error)) {
         failWrite(path, "it is a folder");
     }
+    // A file added again replaces what was added for it before.
+    const auto earlier = std::find_if(pending_.begin(), pending_.end(),
+                                      [&path](const Pending& file) { return file.target == path; });
+    if (earlier != pending_.end()) {
+        fs::remove(earlier->temporary, error);
+        pending_.erase(earlier);
+    }
     removeStaleTemporaryFiles(path);
     fs::path temporary = temporaryFileFor(path);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            failWrite(path, std::error_code(errno, std::generic_category()).message());
-        }
-        setHidden(temporary, true);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::string why = std::error_code(errno, std::generic_category()).message();
-            out.close();
-            fs::remove(temporary, error);
-            failWrite(path, why);
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        const std::string why = std::error_code(errno, std::generic_category()).message();
+        removeTemporaryFiles();
+        failWrite(path, why);
+    }
+    pending_.push_back({temporary, path});
+    setHidden(temporary, true);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+        const std::string why = std::error_code(errno, std::generic_category()).message();
+        out.close();
+        removeTemporaryFiles();
+        failWrite(path, why);
+    }
+}
+
+void FileReplacement::commit() {
+    // Every file's bytes reach the disk before any file takes its new name, so a crash
+    // between two renames leaves whole files only.
+    for (const Pending& file : pending_) {
+        try {
+            flushToDisk(file.temporary);
+        } catch (const std::system_error& failure) {
+            const fs::path target = file.target;
+            removeTemporaryFiles();
+            failWrite(target, failure.code().message());
         }
     }
-    try {
-        flushToDisk(temporary);
-        setHidden(temporary, false);
-        renameOver(temporary, path);
-    } catch (const std::system_error& failure) {
-        fs::remove(temporary, error);
-        failWrite(path, failure.code().message());
+    std::vector<fs::path> folders;
+    for (std::size_t renamed = 0; renamed < pending_.size(); ++renamed) {
+        const fs::path target = pending_[renamed].target;
+        try {
+            setHidden(pending_[renamed].temporary, false);
+            renameOver(pending_[renamed].temporary, target);
+        } catch (const std::system_error& failure) {
+            // The files renamed so far are in place; only the others' temporaries go.
+            pending_.erase(pending_.begin(),
+                           pending_.begin() + static_cast<std::ptrdiff_t>(renamed));
+            removeTemporaryFiles();
+            failWrite(target, failure.code().message());
+        }
+        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(folder);
+        }
     }
-    const fs::path folder = path.parent_path();
-    flushFolderToDisk(folder.empty() ? fs::path(".") : folder);
+    pending_.clear();
+    for (const fs::path& folder : folders) {
+        flushFolderToDisk(folder);
+    }
 }
 
 bool canCreateFilesIn(const fs::path& folder) {

@@ -19,6 +19,19 @@ namespace quillbat {
 // it stays the same when a program asks for its full name.
 inline const std::filesystem::path kMemoryFolder = std::filesystem::absolute("/memory");
 
+class MemoryEnv;
+
+class MemoryFileBatch final : public FileBatch {
+  public:
+    explicit MemoryFileBatch(MemoryEnv& env) : env_(env) {}
+    void add(const std::filesystem::path& path, std::string_view bytes) override;
+    void commit() override;
+
+  private:
+    MemoryEnv& env_;
+    std::vector<std::pair<std::filesystem::path, std::string>> pending_;
+};
+
 class MemoryEnv final : public Env {
   public:
     std::filesystem::file_time_type now() override { return clock; }
@@ -67,6 +80,10 @@ class MemoryEnv final : public Env {
         }
         files[path] = bytes;
     }
+    // A batch whose files appear at its commit; with failWrites set its adds fail.
+    std::unique_ptr<FileBatch> startFileBatch() override {
+        return std::make_unique<MemoryFileBatch>(*this);
+    }
     // Files in memory need no folder.
     void createFolder(const std::filesystem::path&) override {}
 
@@ -93,5 +110,19 @@ class MemoryEnv final : public Env {
     std::map<std::filesystem::path, std::string> files;
     bool failWrites = false;
 };
+
+inline void MemoryFileBatch::add(const std::filesystem::path& path, std::string_view bytes) {
+    if (env_.failWrites) {
+        throw FileWriteError("cannot write " + pathToUtf8(path) + ": No space left on device");
+    }
+    pending_.emplace_back(path, bytes);
+}
+
+inline void MemoryFileBatch::commit() {
+    for (auto& [path, bytes] : pending_) {
+        env_.files[path] = std::move(bytes);
+    }
+    pending_.clear();
+}
 
 }  // namespace quillbat
