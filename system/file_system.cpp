@@ -217,6 +217,29 @@ void flushToDisk(const fs::path& path) {
 #endif
 }
 
+// Makes every byte written to the file systems that hold the folders reach the disk, with one
+// wait per folder instead of one per file (Linux's syncfs). False when the
+// system cannot tell that it did (another system, or an error), so that each file is then
+// flushed on its own and a failure named with its file.
+bool flushFileSystemsToDisk([[maybe_unused]] const std::vector<fs::path>& folders) {
+#ifdef __linux__
+    for (const fs::path& folder : folders) {
+        const int entries = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (entries < 0) {
+            return false;
+        }
+        const int flushed = ::syncfs(entries);
+        ::close(entries);
+        if (flushed != 0) {
+            return false;
+        }
+    }
+    return true;
+#else
+    return false;
+#endif
+}
+
 // After a rename on Linux the new name lives in the folder's entries, which reach the disk
 // only when the folder itself is flushed.
 void flushFolderToDisk([[maybe_unused]] const fs::path& folder) {
@@ -295,9 +318,7 @@ void FileReplacement::add(const fs::path& path, std::string_view bytes) {
     }
 }
 
-void FileReplacement::commit() {
-    // Every file's bytes reach the disk before any file takes its new name, so a crash
-    // between two renames leaves whole files only.
+void FileReplacement::flushEachToDisk() {
     for (const Pending& file : pending_) {
         try {
             flushToDisk(file.temporary);
@@ -307,7 +328,22 @@ void FileReplacement::commit() {
             failWrite(target, failure.code().message());
         }
     }
+}
+
+void FileReplacement::commit() {
     std::vector<fs::path> folders;
+    for (const Pending& file : pending_) {
+        fs::path folder =
+            file.target.parent_path().empty() ? fs::path(".") : file.target.parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(std::move(folder));
+        }
+    }
+    // Every file's bytes reach the disk before any file takes its new name, so a crash
+    // between two renames leaves whole files only.
+    if (pending_.size() == 1 || !flushFileSystemsToDisk(folders)) {
+        flushEachToDisk();
+    }
     for (std::size_t renamed = 0; renamed < pending_.size(); ++renamed) {
         const fs::path target = pending_[renamed].target;
         try {
@@ -319,10 +355,6 @@ void FileReplacement::commit() {
                            pending_.begin() + static_cast<std::ptrdiff_t>(renamed));
             removeTemporaryFiles();
             failWrite(target, failure.code().message());
-        }
-        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
-            folders.push_back(folder);
         }
     }
     pending_.clear();

@@ -80,6 +80,7 @@ class FileReplacement {
         std::filesystem::path target;
     };
     void removeTemporaryFiles() noexcept;
+    void flushEachToDisk();
 
     std::vector<Pending> pending_;
 };
