@@ -1,6 +1,8 @@
 #include "paper/league_paper.h"
 
 #include <algorithm>
+#include <map>
+#include <memory>
 
 #include "article/random_source.h"
 #include "boxscore/input_error.h"
@@ -26,11 +28,33 @@ std::string styleSheet(Env& env, const std::vector<std::filesystem::path>& folde
     throw InputError(where, "cannot be opened: no such file");
 }
 
+// The phrase files of a paper: each is loaded once, at the first phrase drawn from it, and
+// kept, so that every page of one paper is written with the same files and a season does not
+// look at every file on the disk again for every phrase of every game.
+class PaperPhrases final : public PhraseSource {
+  public:
+    explicit PaperPhrases(PhraseSource& files) : files_(files) {}
+
+    // A file that cannot be loaded is asked for again at its next use, so each game it
+    // stops is refused with its reason.
+    const PhraseFile& load(std::string_view fileName) override {
+        auto found = loaded_.find(fileName);
+        if (found == loaded_.end()) {
+            found = loaded_.emplace(std::string(fileName), files_.load(fileName)).first;
+        }
+        return found->second;
+    }
+
+  private:
+    PhraseSource& files_;
+    std::map<std::string, PhraseFile, std::less<>> loaded_;
+};
+
 // Writes the pages of the days one after the other. A day's page waits until the next day
 // with a page is known, for its link to it.
 class PaperWriter {
   public:
-    PaperWriter(Env& env, const PaperOptions& options) : env_(env), options_(options) {}
+    PaperWriter(FileBatch& pages, const PaperOptions& options) : pages_(pages), options_(options) {}
 
     void addDay(DayPage page) {
         if (waiting_) {
@@ -54,7 +78,7 @@ class PaperWriter {
                 --datedEnd;
             }
             std::reverse(index_.begin(), datedEnd);
-            env_.replaceFile(options_.folder / "index.html", htmlIndexPage(index_, refusals));
+            pages_.add(options_.folder / "index.html", htmlIndexPage(index_, refusals));
         }
     }
 
@@ -63,7 +87,7 @@ class PaperWriter {
         const std::string text = options_.format == ArticleFormat::kHtml
                                      ? htmlDayPage(page)
                                      : forumPost(options_.format, page);
-        env_.replaceFile(options_.folder / pathFromUtf8(page.link.fileName), text);
+        pages_.add(options_.folder / pathFromUtf8(page.link.fileName), text);
         if (options_.format != ArticleFormat::kHtml) {
             return;
         }
@@ -73,7 +97,7 @@ class PaperWriter {
         }
     }
 
-    Env& env_;
+    FileBatch& pages_;
     const PaperOptions& options_;
     std::optional<DayPage> waiting_;
     std::vector<IndexDay> index_;
@@ -81,8 +105,9 @@ class PaperWriter {
 
 }  // namespace
 
-PaperSummary writePaper(Env& env, PhraseSource& phrases, const PaperGames& games,
+PaperSummary writePaper(Env& env, PhraseSource& phraseFiles, const PaperGames& games,
                         const PaperOptions& options, const PaperProgress& progress) {
+    PaperPhrases phrases(phraseFiles);
     PaperSummary summary;
     summary.refusals = games.problems;
     summary.written =
@@ -91,11 +116,14 @@ PaperSummary writePaper(Env& env, PhraseSource& phrases, const PaperGames& games
                                 ? styleSheet(env, options.styleSheetFolders)
                                 : std::string();
     env.createFolder(options.folder);
+    // The pages wait beside their files until the last is written, then take their places
+    // together: one wait for the disk instead of one per page.
+    const std::unique_ptr<FileBatch> pages = env.startFileBatch();
     if (options.format == ArticleFormat::kHtml) {
-        env.replaceFile(options.folder / pathFromUtf8(kPaperStyleSheet), css);
+        pages->add(options.folder / pathFromUtf8(kPaperStyleSheet), css);
     }
 
-    PaperWriter writer(env, options);
+    PaperWriter writer(*pages, options);
     ArticleSeeds seeds(options.seed);
     Standings standings;
     const std::size_t total = games.count();
@@ -138,6 +166,7 @@ PaperSummary writePaper(Env& env, PhraseSource& phrases, const PaperGames& games
         writer.addDay(std::move(page));
     }
     writer.finish(summary.refusals);
+    pages->commit();
     return summary;
 }
 

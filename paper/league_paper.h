@@ -50,16 +50,17 @@ using PaperProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 // Writes the paper of games into options.folder through env, in one pass: for each day in
 // order its games are loaded (loadGame with the phrases, the seed of their place and the
-// article options) and the day's page is written (for kHtml YYYY-MM-DD.html, undated.html,
-// then index.html and paper.css; for kBbcode YYYY-MM-DD.bbcode.txt and for kMarkdown
-// YYYY-MM-DD.md). A day's page lists the games loaded whole; a boxscore refused, or whose
-// article a phrase file stopped, is left out and named in the summary and the index, and a
-// day without a game has no page. Every file is replaced whole (Env::replaceFile); other files
-// in the folder stay. What is kept between days is the index, not the games' text.
+// article options; each phrase file is read once for the whole paper) and the day's page is
+// written (for kHtml YYYY-MM-DD.html, undated.html, then index.html and paper.css; for kBbcode
+// YYYY-MM-DD.bbcode.txt and for kMarkdown YYYY-MM-DD.md). A day's page lists the games loaded
+// whole; a boxscore refused, or whose article a phrase file stopped, is left out and named in the
+// summary and the index, and a day without a game has no page. The pages are written aside as each
+// day is done and take their places together at the end (Env::startFileBatch), each replaced whole;
+// other files in the folder stay. What is kept between days is the index, not the games' text.
 //
 // Throws InputError when no paper.css is found in the style sheet folders (kHtml, before any
 // page is written) and FileWriteError when the folder cannot be made or a page cannot be
-// written; the pages written before stay.
+// written; the folder's pages then stay as they were.
 PaperSummary writePaper(Env& env, PhraseSource& phrases, const PaperGames& games,
                         const PaperOptions& options, const PaperProgress& progress = {});
 

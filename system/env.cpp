@@ -8,6 +8,17 @@
 namespace quillbat {
 namespace {
 
+class SystemFileBatch final : public FileBatch {
+  public:
+    void add(const std::filesystem::path& path, std::string_view bytes) override {
+        replacement_.add(path, bytes);
+    }
+    void commit() override { replacement_.commit(); }
+
+  private:
+    FileReplacement replacement_;
+};
+
 class SystemEnv final : public Env {
   public:
     std::filesystem::file_time_type now() override {
@@ -51,6 +62,10 @@ class SystemEnv final : public Env {
 
     void replaceFile(const std::filesystem::path& path, std::string_view bytes) override {
         replaceFileAtomically(path, bytes);
+    }
+
+    std::unique_ptr<FileBatch> startFileBatch() override {
+        return std::make_unique<SystemFileBatch>();
     }
 
     void createFolder(const std::filesystem::path& folder) override {

@@ -12,6 +12,20 @@
 // systemEnv() is the operating system's, and a test replaces it by files in memory.
 namespace quillbat {
 
+// Files replaced together, each as Env::replaceFile replaces one, with one wait for the disk
+// for them all. Until commit every file stays as it was; a batch dropped without a commit
+// leaves them so.
+class FileBatch {
+  public:
+    virtual ~FileBatch() = default;
+    // Writes bytes aside for the file at path (only they are held, not the batch's other files).
+    // Throws FileWriteError naming the file and the reason.
+    virtual void add(const std::filesystem::path& path, std::string_view bytes) = 0;
+    // Puts every file added in its place, each the old file or the new one, never a part.
+    // Throws FileWriteError naming the file and the reason; files not yet in place stay old.
+    virtual void commit() = 0;
+};
+
 class Env {
   public:
     virtual ~Env() = default;
@@ -51,6 +65,8 @@ class Env {
     // file or the new one, never a part. Throws FileWriteError naming the file and the reason;
     // the old file is then unchanged.
     virtual void replaceFile(const std::filesystem::path& path, std::string_view bytes) = 0;
+    // A batch of files to replace together (see FileBatch).
+    virtual std::unique_ptr<FileBatch> startFileBatch() = 0;
 
     // Creates folder and the folders above it that are missing (the user's configuration folder
     // at its first write); nothing when it exists. Throws FileWriteError naming the folder and

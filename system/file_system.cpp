@@ -217,6 +217,29 @@ void flushToDisk(const fs::path& path) {
 #endif
 }
 
+// Makes every byte written to the file systems that hold the folders reach the disk, with one
+// wait per folder instead of one per file (Linux's syncfs). False when the
+// system cannot tell that it did (another system, or an error), so that each file is then
+// flushed on its own and a failure named with its file.
+bool flushFileSystemsToDisk([[maybe_unused]] const std::vector<fs::path>& folders) {
+#ifdef __linux__
+    for (const fs::path& folder : folders) {
+        const int entries = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (entries < 0) {
+            return false;
+        }
+        const int flushed = ::syncfs(entries);
+        ::close(entries);
+        if (flushed != 0) {
+            return false;
+        }
+    }
+    return true;
+#else
+    return false;
+#endif
+}
+
 // After a rename on Linux the new name lives in the folder's entries, which reach the disk
 // only when the folder itself is flushed.
 void flushFolderToDisk([[maybe_unused]] const fs::path& folder) {
@@ -246,37 +269,98 @@ void renameOver(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 void replaceFileAtomically(const fs::path& path, std::string_view bytes) {
+    FileReplacement replacement;
+    replacement.add(path, bytes);
+    replacement.commit();
+}
+
+FileReplacement::~FileReplacement() {
+    removeTemporaryFiles();
+}
+
+void FileReplacement::removeTemporaryFiles() noexcept {
+    for (const Pending& file : pending_) {
+        std::error_code ignored;
+        fs::remove(file.temporary, ignored);
+    }
+    pending_.clear();
+}
+
+void FileReplacement::add(const fs::path& path, std::string_view bytes) {
     std::error_code error;
     if (fs::is_directory(path, error)) {
         failWrite(path, "it is a folder");
     }
+    // A file added again replaces what was added for it before.
+    const auto earlier = std::find_if(pending_.begin(), pending_.end(),
+                                      [&path](const Pending& file) { return file.target == path; });
+    if (earlier != pending_.end()) {
+        fs::remove(earlier->temporary, error);
+        pending_.erase(earlier);
+    }
     removeStaleTemporaryFiles(path);
     fs::path temporary = temporaryFileFor(path);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            failWrite(path, std::error_code(errno, std::generic_category()).message());
-        }
-        setHidden(temporary, true);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::string why = std::error_code(errno, std::generic_category()).message();
-            out.close();
-            fs::remove(temporary, error);
-            failWrite(path, why);
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        const std::string why = std::error_code(errno, std::generic_category()).message();
+        removeTemporaryFiles();
+        failWrite(path, why);
+    }
+    pending_.push_back({temporary, path});
+    setHidden(temporary, true);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+        const std::string why = std::error_code(errno, std::generic_category()).message();
+        out.close();
+        removeTemporaryFiles();
+        failWrite(path, why);
+    }
+}
+
+void FileReplacement::flushEachToDisk() {
+    for (const Pending& file : pending_) {
+        try {
+            flushToDisk(file.temporary);
+        } catch (const std::system_error& failure) {
+            const fs::path target = file.target;
+            removeTemporaryFiles();
+            failWrite(target, failure.code().message());
         }
     }
-    try {
-        flushToDisk(temporary);
-        setHidden(temporary, false);
-        renameOver(temporary, path);
-    } catch (const std::system_error& failure) {
-        fs::remove(temporary, error);
-        failWrite(path, failure.code().message());
+}
+
+void FileReplacement::commit() {
+    std::vector<fs::path> folders;
+    for (const Pending& file : pending_) {
+        fs::path folder =
+            file.target.parent_path().empty() ? fs::path(".") : file.target.parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(std::move(folder));
+        }
     }
-    const fs::path folder = path.parent_path();
-    flushFolderToDisk(folder.empty() ? fs::path(".") : folder);
+    // Every file's bytes reach the disk before any file takes its new name, so a crash
+    // between two renames leaves whole files only.
+    if (pending_.size() == 1 || !flushFileSystemsToDisk(folders)) {
+        flushEachToDisk();
+    }
+    for (std::size_t renamed = 0; renamed < pending_.size(); ++renamed) {
+        const fs::path target = pending_[renamed].target;
+        try {
+            setHidden(pending_[renamed].temporary, false);
+            renameOver(pending_[renamed].temporary, target);
+        } catch (const std::system_error& failure) {
+            // The files renamed so far are in place; only the others' temporaries go.
+            pending_.erase(pending_.begin(),
+                           pending_.begin() + static_cast<std::ptrdiff_t>(renamed));
+            removeTemporaryFiles();
+            failWrite(target, failure.code().message());
+        }
+    }
+    pending_.clear();
+    for (const fs::path& folder : folders) {
+        flushFolderToDisk(folder);
+    }
 }
 
 bool canCreateFilesIn(const fs::path& folder) {

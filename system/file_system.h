@@ -57,4 +57,32 @@ std::vector<std::filesystem::path> filesInFolder(const std::filesystem::path& fo
 // moment may so take away each other's temporary file: one of them then fails.)
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// Several files replaced as replaceFileAtomically replaces one, with one wait for the disk for
+// them all: add writes a file's bytes to its temporary file at once (so only the file being
+// added is held in memory), and commit flushes every temporary file to the disk, renames each
+// over its file and flushes each folder once. Until commit every old file stays as it was. An
+// add or commit that throws FileWriteError (naming the file and the system's reason) removes
+// every temporary file not yet renamed, and nothing more is put in place; so does dropping a
+// replacement without a commit.
+class FileReplacement {
+  public:
+    FileReplacement() = default;
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+    ~FileReplacement();
+
+    void add(const std::filesystem::path& path, std::string_view bytes);
+    void commit();
+
+  private:
+    struct Pending {
+        std::filesystem::path temporary;
+        std::filesystem::path target;
+    };
+    void removeTemporaryFiles() noexcept;
+    void flushEachToDisk();
+
+    std::vector<Pending> pending_;
+};
+
 }  // namespace quillbat

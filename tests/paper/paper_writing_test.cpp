@@ -194,6 +194,26 @@ TEST_F(PaperTest, ValuesThatLookLikeMarkupStayText) {
     }
 }
 
+// Every page of one paper is written with the phrase files as they were at its first game: an
+// edit while it is written shows in the next paper only.
+TEST_F(PaperTest, APaperIsWrittenWithThePhraseFilesOfItsStart) {
+    FolderPhraseSource phrases("/phrases", env);
+    std::string edited;
+    for (const char* category : {"normal", "double", "rout", "shutout", "close", "extra"}) {
+        edited += std::string(category) + ",\"edited phrase #winners#.  \"\r\n";
+    }
+    const auto editAfterTheFirstGame = [&](std::size_t done, std::size_t) {
+        if (done == 1) {
+            env.files["/phrases/score.dat"] = edited;
+        }
+    };
+    const PaperOptions options{.folder = "/out", .format = ArticleFormat::kBbcode, .seed = 1};
+    writePaper(env, phrases, paperGames(env, {"/league"}), options, editAfterTheFirstGame);
+    EXPECT_EQ(env.files.at("/out/2026-08-19.bbcode.txt").find("edited phrase"), std::string::npos);
+    writePaper(env, phrases, paperGames(env, {"/league"}), options);
+    EXPECT_NE(env.files.at("/out/2026-08-19.bbcode.txt").find("edited phrase"), std::string::npos);
+}
+
 TEST_F(PaperTest, WithoutAStyleSheetNothingIsWritten) {
     env.files.erase("/phrases/paper.css");
     env.files.erase("/program/paper.css");

@@ -20,6 +20,19 @@ namespace quillbat {
 // it stays the same when a program asks for its full name.
 inline const std::filesystem::path kMemoryFolder = std::filesystem::absolute("/memory");
 
+class MemoryEnv;
+
+class MemoryFileBatch final : public FileBatch {
+  public:
+    explicit MemoryFileBatch(MemoryEnv& env) : env_(env) {}
+    void add(const std::filesystem::path& path, std::string_view bytes) override;
+    void commit() override;
+
+  private:
+    MemoryEnv& env_;
+    std::vector<std::pair<std::filesystem::path, std::string>> pending_;
+};
+
 class MemoryEnv final : public Env {
   public:
     std::filesystem::file_time_type now() override { return clock; }
@@ -68,6 +81,19 @@ class MemoryEnv final : public Env {
     // As on a disk, a file is written only into a folder that is there. With failWrites set
     // every write fails as on a full disk. A write that fails leaves files as it was.
     void replaceFile(const std::filesystem::path& path, std::string_view bytes) override {
+        checkWrite(path);
+        files[path] = bytes;
+    }
+    // A batch whose files appear at its commit; with failWrites set its adds fail.
+    std::unique_ptr<FileBatch> startFileBatch() override {
+        return std::make_unique<MemoryFileBatch>(*this);
+    }
+    void createFolder(const std::filesystem::path& folder) override {
+        createdFolders.insert(folder);
+    }
+
+    // Throws the FileWriteError of a write of the file at path that fails, as replaceFile says.
+    void checkWrite(const std::filesystem::path& path) {
         if (failWrites) {
             throw FileWriteError("cannot write " + pathToUtf8(path) + ": No space left on device");
         }
@@ -75,10 +101,6 @@ class MemoryEnv final : public Env {
             throw FileWriteError("cannot write " + pathToUtf8(path) +
                                  ": No such file or directory");
         }
-        files[path] = bytes;
-    }
-    void createFolder(const std::filesystem::path& folder) override {
-        createdFolders.insert(folder);
     }
 
     // The files of a folder on the disk, the test's own data, copied under folder.
@@ -105,5 +127,17 @@ class MemoryEnv final : public Env {
     std::set<std::filesystem::path> createdFolders;
     bool failWrites = false;
 };
+
+inline void MemoryFileBatch::add(const std::filesystem::path& path, std::string_view bytes) {
+    env_.checkWrite(path);
+    pending_.emplace_back(path, bytes);
+}
+
+inline void MemoryFileBatch::commit() {
+    for (auto& [path, bytes] : pending_) {
+        env_.files[path] = std::move(bytes);
+    }
+    pending_.clear();
+}
 
 }  // namespace quillbat

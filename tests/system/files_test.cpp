@@ -95,6 +95,35 @@ TEST(FileSystemTest, AWriteRemovesTheTemporaryFilesAnEarlierOneOfTheSameFileLeft
     EXPECT_EQ(folder.read("gm05.txt"), "article\r\n");
 }
 
+// Files replaced together stay old until the commit, which puts every one in place, the last
+// bytes added for a file winning; a batch dropped before its commit, or whose add failed,
+// leaves the old files and no temporary file.
+TEST(FileSystemTest, ReplacesFilesTogetherAtTheCommit) {
+    TempFolder folder;
+    folder.write("index.html", "old index");
+    {
+        FileReplacement dropped;
+        dropped.add(folder / "index.html", "never");
+        dropped.add(folder / "2026-04-01.html", "never");
+        EXPECT_THAT([&] { dropped.add(folder / "no such folder" / "a.html", "never"); },
+                    ThrowsMessage<FileWriteError>("cannot write " +
+                                                  pathToUtf8(folder / "no such folder" / "a.html") +
+                                                  ": No such file or directory"));
+    }
+    EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"index.html"}));
+    EXPECT_EQ(folder.read("index.html"), "old index");
+
+    FileReplacement pages;
+    pages.add(folder / "2026-04-01.html", "first day");
+    pages.add(folder / "index.html", "first index");
+    pages.add(folder / "index.html", "new index");
+    EXPECT_EQ(folder.read("index.html"), "old index");
+    pages.commit();
+    EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"2026-04-01.html", "index.html"}));
+    EXPECT_EQ(folder.read("index.html"), "new index");
+    EXPECT_EQ(folder.read("2026-04-01.html"), "first day");
+}
+
 // A folder's files are those directly inside it, not its subfolders nor their files.
 TEST(FileSystemTest, ListsTheFilesDirectlyInsideAFolder) {
     TempFolder folder;
