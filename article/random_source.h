@@ -29,6 +29,14 @@ inline int drawVariant(RandomSource& random, int n) {
     return static_cast<int>(static_cast<double>(n) * random.next());
 }
 
+// The seed of the story's own random source, from the seed of its article: the article's seed
+// plus 0x9E3779B9 (the golden ratio's first 32 bits), modulo 2^32. The story draws its sentence
+// and then its headline from that source, so that the paragraphs draw exactly what they draw
+// without the story.
+constexpr std::uint32_t storySeed(std::uint32_t articleSeed) {
+    return articleSeed + 0x9E3779B9u;
+}
+
 // A seed from the clock for a load without a given seed; two calls in a row never return the
 // same seed, however close together.
 std::uint32_t clockSeed();
