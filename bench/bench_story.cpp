@@ -75,8 +75,7 @@ int main(int argc, char** argv) {
                     const quillbat::GameRecord record =
                         quillbat::readBoxscore(season[k], names[k], story).record;
                     quillbat::MersenneRandom random(static_cast<std::uint32_t>(k));
-                    quillbat::MersenneRandom storyRandom(
-                        quillbat::storySeed(static_cast<std::uint32_t>(k)));
+                    quillbat::SplitMixRandom storyRandom(static_cast<std::uint32_t>(k));
                     quillbat::StringArticle article;
                     quillbat::ArticleContext context{phrases, random, article};
                     quillbat::writeArticle(record, context, storyRandom);

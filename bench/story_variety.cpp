@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         const quillbat::GameStory& story = *record.story;
         const std::string category(quillbat::storyCategoryName(story.category));
         ++categories[category];
-        quillbat::MersenneRandom random(quillbat::storySeed(static_cast<std::uint32_t>(k) + 1));
+        quillbat::SplitMixRandom random(static_cast<std::uint32_t>(k) + 1);
         quillbat::StringArticle sentence;
         quillbat::ArticleContext told{phrases, random, sentence};
         quillbat::writeStorySentence(record, story, told);

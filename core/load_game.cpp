@@ -48,7 +48,7 @@ GameLoad loadGame(Env& env, const std::string& boxscorePath, PhraseSource& phras
     }
 
     MersenneRandom random(seed);
-    MersenneRandom storyRandom(storySeed(seed));
+    SplitMixRandom storyRandom(seed);
     StringArticle article;
     ArticleContext context{phrases, random, article};
     try {

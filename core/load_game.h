@@ -61,7 +61,7 @@ struct GameLoad {
 // options name (the record given back holds them so too). Reading comes first, so a refused
 // boxscore gives no game at all. A game with a story gets its sentence in the article and its
 // headline from story.dat (see writeArticle, writeStoryHeadline), both drawn from a random
-// source of their own seeded with storySeed(seed), the sentence first; a story.dat without the
+// source of their own (SplitMixRandom started at seed), the sentence first; a story.dat without the
 // category's headline leaves the plain headline.
 GameLoad loadGame(Env& env, const std::string& boxscorePath, PhraseSource& phrases,
                   std::uint32_t seed, const ArticleOptions& options = {});

@@ -28,7 +28,7 @@ struct Outcome {
 
 std::string articleOf(const GameRecord& record, PhraseSource& phrases) {
     MersenneRandom random(1);
-    MersenneRandom storyRandom(storySeed(1));
+    SplitMixRandom storyRandom(1);
     StringArticle article;
     ArticleContext context{phrases, random, article};
     try {
