@@ -1,6 +1,7 @@
 // Times reading the game's story on a generated season of whole files held in memory: the
-// boxscore read without and with the story, whole articles without and with it (its sentence written), and where the
-// story's time goes (splitting the lines after the boxscore, reading the plays, the facts).
+// boxscore read without and with the story, whole articles without and with it (its sentence
+// written), and where the story's time goes (splitting the lines after the boxscore, reading the
+// plays, the facts).
 //   bench_story [PHRASE_FOLDER]     default: the program's folder
 #include <cstdio>
 #include <string>

@@ -100,15 +100,15 @@ int main(int argc, char** argv) {
     printShares("categories", categories, season.size(), categories.size());
     printShares("most frequent sentence templates", sentences, season.size(), 5);
     printShares("most frequent headline templates", headlines, season.size(), 5);
-    std::printf("templates drawn: %zu sentences, %zu headlines; the most frequent sentence "
-                "template: %.2f%% of %zu articles (under 10%% wanted)\n",
-                sentences.size(), headlines.size(),
-                100.0 *
-                    std::max_element(sentences.begin(), sentences.end(),
-                                     [](const auto& a, const auto& b) {
-                                         return a.second < b.second;
-                                     })->second /
-                    static_cast<double>(season.size()),
-                season.size());
+    std::printf(
+        "templates drawn: %zu sentences, %zu headlines; the most frequent sentence "
+        "template: %.2f%% of %zu articles (under 10%% wanted)\n",
+        sentences.size(), headlines.size(),
+        100.0 *
+            std::max_element(sentences.begin(), sentences.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; })
+                ->second /
+            static_cast<double>(season.size()),
+        season.size());
     return 0;
 }

@@ -13,8 +13,7 @@ namespace quillbat {
 // is no problem, 1 otherwise, as quillbat-cli --check-phrases exits: warnings leave the status
 // alone.
 int checkPhraseFolder(const std::filesystem::path& folder,
-                      const std::optional<std::filesystem::path>& shippedFolder,
-                      std::ostream& out);
+                      const std::optional<std::filesystem::path>& shippedFolder, std::ostream& out);
 
 // Checks the phrase files the programs use when no folder is named (thisProgramsFileLocations)
 // as checkPhraseFolder does, after a first line naming their folder: "Phrase files: " and the

@@ -9,7 +9,10 @@ namespace quillbat {
 
 FolderPhraseSource::FolderPhraseSource(std::filesystem::path folder, Env& env,
                                        std::optional<std::filesystem::path> shippedFolder)
-    : folder_(std::move(folder)), shippedFolder_(std::move(shippedFolder)), env_(env), cache_(env) {}
+    : folder_(std::move(folder)),
+      shippedFolder_(std::move(shippedFolder)),
+      env_(env),
+      cache_(env) {}
 
 const PhraseFile& FolderPhraseSource::load(std::string_view fileName) {
     const std::filesystem::path path = phraseFilePath(folder_, fileName, shippedFolder_, env_);

@@ -5,10 +5,9 @@ namespace quillbat {
 std::string gameHeadline(const GameRecord& record) {
     const Team winner = record.winTeam();
     const Team loser = record.loseTeam();
-    return gameHeadline(record, record.teamName[winner] + " " +
-                                    std::to_string(record.runs[winner]) + ", " +
-                                    record.teamName[loser] + " " +
-                                    std::to_string(record.runs[loser]));
+    return gameHeadline(record,
+                        record.teamName[winner] + " " + std::to_string(record.runs[winner]) + ", " +
+                            record.teamName[loser] + " " + std::to_string(record.runs[loser]));
 }
 
 std::string gameHeadline(const GameRecord& record, std::string_view words) {

@@ -39,8 +39,7 @@ std::string_view firstLetter(std::string_view initials) {
 
 // The name as a newspaper prints it, among the initials of every distinct name with its surname
 // (its own included).
-std::string newspaperName(const std::string& name,
-                          const std::vector<std::string_view>& namesakes) {
+std::string newspaperName(const std::string& name, const std::vector<std::string_view>& namesakes) {
     const NameParts parts = nameParts(name);
     // Plain names rather than a structured binding: clang 14 cannot capture one in a lambda.
     const std::string_view surname = parts.surname;

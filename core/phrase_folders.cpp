@@ -15,8 +15,7 @@ bool holdsPhraseFiles(const std::filesystem::path& folder, Env& env) {
     return false;
 }
 
-std::filesystem::path phraseFilePath(const std::filesystem::path& folder,
-                                     std::string_view fileName,
+std::filesystem::path phraseFilePath(const std::filesystem::path& folder, std::string_view fileName,
                                      const std::optional<std::filesystem::path>& shippedFolder,
                                      Env& env) {
     const std::filesystem::path own = folder / pathFromUtf8(fileName);

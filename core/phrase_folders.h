@@ -17,8 +17,7 @@ bool holdsPhraseFiles(const std::filesystem::path& folder, Env& env);
 // Where the phrase file fileName of folder is read from: the folder's own file, except for
 // story.dat, which phrase folders made before it lack: when folder has none and shippedFolder
 // (the one that comes with the program) has one, that one. As env sees them.
-std::filesystem::path phraseFilePath(const std::filesystem::path& folder,
-                                     std::string_view fileName,
+std::filesystem::path phraseFilePath(const std::filesystem::path& folder, std::string_view fileName,
                                      const std::optional<std::filesystem::path>& shippedFolder,
                                      Env& env);
 

@@ -18,7 +18,6 @@ namespace quillbat {
 // or "bottom"), outs, subject, batter, event, runs, score ([winner's, loser's]), walkoff,
 // deficit, leadChanges, bigInning, bigInningRuns and text (the play's, without its pitches).
 // Text is shown as UTF-8: bytes that are not valid UTF-8 are taken as Windows-1252.
-std::string recordToJson(const BoxscoreReading& reading,
-                         StoryReading story = StoryReading::kSkip);
+std::string recordToJson(const BoxscoreReading& reading, StoryReading story = StoryReading::kSkip);
 
 }  // namespace quillbat

@@ -52,9 +52,12 @@ TEST(StoryDecider, NamesEachPlayWithItsRunsAndItsBatter) {
          "Kent's run-scoring forceout"},
         {play(kOut, 1, "Kent", "Kent sacrifice bunted to the mound, Ives scored"),
          "Kent's squeeze bunt"},
-        {play(kOut, 1, "Kent", "Kent flied out to right, Ives scored"), "Kent's run-scoring flyout"},
-        {play(kOut, 1, "Kent", "Kent lined out to short, Ives scored"), "Kent's run-scoring lineout"},
-        {play(kOut, 1, "Kent", "Kent popped out to first, Ives scored"), "Kent's run-scoring popout"},
+        {play(kOut, 1, "Kent", "Kent flied out to right, Ives scored"),
+         "Kent's run-scoring flyout"},
+        {play(kOut, 1, "Kent", "Kent lined out to short, Ives scored"),
+         "Kent's run-scoring lineout"},
+        {play(kOut, 1, "Kent", "Kent popped out to first, Ives scored"),
+         "Kent's run-scoring popout"},
         {play(kOut, 1, "", "on a fielder's choice, Ives scored"), "a run-scoring fielder's choice"},
         {play(kOut, 1, "Kent", "Kent struck out, Ives scored"), "Kent's run-scoring out"},
     };
@@ -65,11 +68,10 @@ TEST(StoryDecider, NamesEachPlayWithItsRunsAndItsBatter) {
 
 TEST(StoryNumbers, InningsAsWordsToTheNinthThenOrdinals) {
     const std::pair<int, const char*> cases[] = {
-        {1, "first"},   {2, "second"}, {3, "third"}, {4, "fourth"}, {5, "fifth"},
-        {6, "sixth"},   {7, "seventh"}, {8, "eighth"}, {9, "ninth"}, {10, "10th"},
-        {11, "11th"},   {12, "12th"},  {13, "13th"}, {21, "21st"}, {22, "22nd"},
-        {23, "23rd"},   {24, "24th"},  {101, "101st"}, {111, "111th"}, {112, "112th"},
-        {113, "113th"}, {0, "0th"},
+        {1, "first"},   {2, "second"},  {3, "third"},   {4, "fourth"}, {5, "fifth"}, {6, "sixth"},
+        {7, "seventh"}, {8, "eighth"},  {9, "ninth"},   {10, "10th"},  {11, "11th"}, {12, "12th"},
+        {13, "13th"},   {21, "21st"},   {22, "22nd"},   {23, "23rd"},  {24, "24th"}, {101, "101st"},
+        {111, "111th"}, {112, "112th"}, {113, "113th"}, {0, "0th"},
     };
     for (const auto& [inning, word] : cases) {
         EXPECT_EQ(inningWord(inning), word);

@@ -99,8 +99,8 @@ TEST(Cases, SeededArticlesAreWrittenAsExpected) {
 TEST(Cases, TheStoryAddsItsSentenceAfterTheScoreAndNothingElse) {
     FolderPhraseSource phrases(kSource / "data", systemEnv());
     int stories = 0;
-    for (const fs::path& boxscore : boxscores(
-             {kSource / "examples", kCases, kSource / "tests/story/cases", kRealSamples})) {
+    for (const fs::path& boxscore :
+         boxscores({kSource / "examples", kCases, kSource / "tests/story/cases", kRealSamples})) {
         for (const auto& [seed, names] : {std::pair{1u, NameStyle::kBoxscore},
                                           {7u, NameStyle::kNewspaper},
                                           {4294967295u, NameStyle::kBoxscore}}) {

@@ -405,7 +405,8 @@ TEST(RunCliTest, TheStoryIsToldInArticlesRenderingsRecordsAndThePaper) {
             return out.str();
         };
         // Game Two with seed 8, its story sentence after the score sentence.
-        std::string gameTwo = testArticle(pathToUtf8(kSourceFolder / "examples/2026081904802.box"), 8);
+        std::string gameTwo =
+            testArticle(pathToUtf8(kSourceFolder / "examples/2026081904802.box"), 8);
         const std::string score = "the Kingfishers beat the Lamplighters 5-1, se\xf1or.  ";
         ASSERT_NE(gameTwo.find(score), std::string::npos);
         gameTwo.insert(gameTwo.find(score) + score.size(),

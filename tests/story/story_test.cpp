@@ -40,7 +40,8 @@ Json storyOf(const std::string& text, const std::string& name = "gm.box") {
     EXPECT_EQ(recordToJson(plain), recordToJson(read)) << name;
     const std::string record = recordToJson(read, StoryReading::kRead);
     const std::string before = recordToJson(plain);
-    EXPECT_EQ(record.substr(0, before.size() + 8), before.substr(0, before.size() - 1) + ",\"story\":")
+    EXPECT_EQ(record.substr(0, before.size() + 8),
+              before.substr(0, before.size() - 1) + ",\"story\":")
         << name;
     const Json story = Json::parse(record).at("story");
     EXPECT_EQ(story.is_null(), !read.record.story.has_value()) << name;
@@ -137,8 +138,7 @@ TEST(Story, RealSamplesGiveTheFactsReadByHand) {
              "text":"Nieman scored, Jones,An to third, Kearns to second, Gurriel to first on an error by the first baseman Alonso,Y"})"},
     };
     for (const auto& [name, facts] : cases) {
-        EXPECT_EQ(storyOf(textOf(kRealSamples / name), name), Json::parse(facts))
-            << name;
+        EXPECT_EQ(storyOf(textOf(kRealSamples / name), name), Json::parse(facts)) << name;
     }
 }
 
