@@ -105,11 +105,16 @@ void useNewspaperNames(GameRecord& record) {
         }
         if (const auto found = printed.find(*name); found != printed.end()) {
             *name = found->second;
-        } else {
-            std::vector<std::string_view> namesakes = initialsBySurname[nameParts(*name).surname];
-            namesakes.push_back(nameParts(*name).initials);
-            *name = newspaperName(*name, namesakes);
+            continue;
         }
+        const NameParts parts = nameParts(*name);
+        const auto known = initialsBySurname.find(parts.surname);
+        std::vector<std::string_view> namesakes;
+        if (known != initialsBySurname.end()) {
+            namesakes = known->second;
+        }
+        namesakes.push_back(parts.initials);
+        *name = newspaperName(*name, namesakes);
     }
 }
 

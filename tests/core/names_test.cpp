@@ -26,7 +26,8 @@ std::string newspaperNames(const NamesCase& names) {
     std::tie(record.winPitcher, record.losePitcher, record.savePitcher) =
         std::tie(names.pitchers[0], names.pitchers[1], names.pitchers[2]);
     if (!names.storyBatter.empty()) {
-        record.story = GameStory{.subject = names.storyBatter, .batter = names.storyBatter};
+        record.story.emplace();
+        record.story->subject = record.story->batter = names.storyBatter;
     }
     useNewspaperNames(record);
     std::string joined;
