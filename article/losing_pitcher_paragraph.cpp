@@ -1,6 +1,7 @@
 #include "article/losing_pitcher_paragraph.h"
 
 #include "article/append_phrase.h"
+#include "article/number_word.h"
 
 namespace quillbat {
 
@@ -39,21 +40,7 @@ std::optional<std::string_view> saveCategory(std::int16_t saves) {
 }
 
 std::string savesText(std::int16_t saves) {
-    std::string text = std::to_string(saves);
-    if (saves <= 20) {
-        return text;
-    }
-    // Counts up to 20 never get a suffix, so the teens need no rule of their own.
-    switch (text.back()) {
-        case '1':
-            return text + "st";
-        case '2':
-            return text + "nd";
-        case '3':
-            return text + "rd";
-        default:
-            return text + "th";
-    }
+    return saves > 20 ? ordinalNumber(saves) : std::to_string(saves);
 }
 
 void writeLosingPitcherParagraphs(const GameRecord& record, ArticleContext& context) {

@@ -19,8 +19,8 @@ std::string_view loserRecordCategory(std::int16_t wins, std::int16_t losses);
 // count of 0 or less.
 std::optional<std::string_view> saveCategory(std::int16_t saves);
 
-// The saves as the save phrase writes them: over 20 with an ordinal suffix from the last digit
-// ("21st", "22nd", "23rd", "24th", "30th"), otherwise bare digits ("15").
+// The saves as the save phrase writes them: over 20 as an ordinal ("21st", "22nd", "23rd",
+// "24th", "30th", see ordinalNumber), otherwise bare digits ("15").
 std::string savesText(std::int16_t saves);
 
 // Appends the loser's phrase from "pitch_lost.dat" (always), then, when the game had a saving

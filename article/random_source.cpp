@@ -12,10 +12,7 @@ std::uint32_t clockSeed() {
     static std::atomic<std::uint32_t> lastSeed{0};
     auto ticks = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    std::uint64_t mixed = ticks + 0x9E3779B97F4A7C15ull * ++counter;
-    mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ull;
-    mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBull;
-    mixed ^= mixed >> 31;
+    const std::uint64_t mixed = mixBits(ticks + 0x9E3779B97F4A7C15ull * ++counter);
     auto seed = static_cast<std::uint32_t>(mixed ^ (mixed >> 32));
     if (seed == lastSeed.exchange(seed)) {
         seed += 1;

@@ -29,6 +29,31 @@ inline int drawVariant(RandomSource& random, int n) {
     return static_cast<int>(static_cast<double>(n) * random.next());
 }
 
+// The 64-bit finaliser of SplitMix64 (Steele, Lea and Flood): every bit of the result depends on
+// every bit of value.
+constexpr std::uint64_t mixBits(std::uint64_t value) {
+    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ull;
+    value = (value ^ (value >> 27)) * 0x94D049BB133111EBull;
+    return value ^ (value >> 31);
+}
+
+// The generator of the game's story: SplitMix64 started at the article's seed, each draw the
+// upper 32 bits of its next output divided by 2^32. The story draws its sentence and then its
+// headline from it, apart from the article's generator, so that the paragraphs draw exactly
+// what they draw without the story; unlike the Mersenne Twister it needs no table to start,
+// which suits two draws.
+class SplitMixRandom final : public RandomSource {
+  public:
+    explicit SplitMixRandom(std::uint32_t articleSeed) : state_(articleSeed) {}
+    double next() override {
+        state_ += 0x9E3779B97F4A7C15ull;
+        return static_cast<double>(mixBits(state_) >> 32) / 4294967296.0;
+    }
+
+  private:
+    std::uint64_t state_;
+};
+
 // A seed from the clock for a load without a given seed; two calls in a row never return the
 // same seed, however close together.
 std::uint32_t clockSeed();

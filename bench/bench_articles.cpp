@@ -30,9 +30,10 @@ int main(int argc, char** argv) {
                                            quillbat::bench::seasonFileName(static_cast<int>(k)))
                         .record;
                 quillbat::MersenneRandom random(static_cast<std::uint32_t>(k));
+                quillbat::SplitMixRandom storyRandom(static_cast<std::uint32_t>(k));
                 quillbat::StringArticle article;
                 quillbat::ArticleContext context{phrases, random, article};
-                quillbat::writeArticle(record, context);
+                quillbat::writeArticle(record, context, storyRandom);
                 characters += article.text().size();
             } catch (const quillbat::InputError& error) {
                 if (failed++ == 0) {

@@ -9,13 +9,16 @@
 
 namespace quillbat {
 
-int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
+int checkPhraseFolder(const std::filesystem::path& folder,
+                      const std::optional<std::filesystem::path>& shippedFolder,
+                      std::ostream& out) {
     if (const std::optional<std::string> fault = phraseFolderFault(folder, systemEnv())) {
         out << *fault << '\n';
         return 1;
     }
-    const PhraseCheck check = checkPhraseFiles([&folder](std::string_view fileName) {
-        const std::filesystem::path path = folder / pathFromUtf8(fileName);
+    const PhraseCheck check = checkPhraseFiles([&](std::string_view fileName) {
+        const std::filesystem::path path =
+            phraseFilePath(folder, fileName, shippedFolder, systemEnv());
         return systemEnv().readFile(path, pathToUtf8(path));
     });
     for (const auto* found : {&check.problems, &check.warnings}) {
@@ -27,9 +30,9 @@ int checkPhraseFolder(const std::filesystem::path& folder, std::ostream& out) {
 }
 
 int checkProgramsPhraseFiles(std::ostream& out) {
-    const std::filesystem::path folder = thisProgramsFileLocations().phraseFolder;
-    out << "Phrase files: " << pathToUtf8(folder) << '\n';
-    return checkPhraseFolder(folder, out);
+    const FileLocations locations = thisProgramsFileLocations();
+    out << "Phrase files: " << pathToUtf8(locations.phraseFolder) << '\n';
+    return checkPhraseFolder(locations.phraseFolder, locations.shippedPhraseFolder, out);
 }
 
 }  // namespace quillbat

@@ -101,6 +101,9 @@ int main(int argc, char** argv) {
         ->excludes(record)
         ->excludes(check)
         ->group(how);
+    app.add_flag("--story", options.story, "Tell how each game was won, from its play-by-play")
+        ->excludes(check)
+        ->group(how);
 
     const std::string where = "Where to read and save";
     app.add_option("--data", dataFolder,
@@ -150,14 +153,16 @@ int main(int argc, char** argv) {
     if (check->count() > 0 && dataFolder.empty()) {
         return quillbat::checkProgramsPhraseFiles(std::cout);
     }
-    options.dataFolder = dataFolder.empty() ? quillbat::thisProgramsFileLocations().phraseFolder
-                                            : quillbat::pathFromUtf8(dataFolder);
+    const quillbat::FileLocations locations = quillbat::thisProgramsFileLocations();
+    options.dataFolder =
+        dataFolder.empty() ? locations.phraseFolder : quillbat::pathFromUtf8(dataFolder);
+    options.shippedPhraseFolder = locations.shippedPhraseFolder;
     if (check->count() > 0) {
-        return quillbat::checkPhraseFolder(options.dataFolder, std::cout);
+        return quillbat::checkPhraseFolder(options.dataFolder, options.shippedPhraseFolder,
+                                           std::cout);
     }
     if (paper->count() > 0) {
         // The style sheet of the phrase folder named, else the user's, else the program's own.
-        const quillbat::FileLocations locations = quillbat::thisProgramsFileLocations();
         std::vector<std::filesystem::path> styleSheetFolders = {locations.userPhraseFolder,
                                                                 locations.shippedPhraseFolder};
         if (!dataFolder.empty()) {

@@ -10,11 +10,11 @@ namespace quillbat {
 int runPaper(const CliOptions& options, const std::vector<std::filesystem::path>& styleSheetFolders,
              Env& env, std::ostream& out, std::ostream& err) {
     const PaperGames games = paperGames(env, options.boxscores);
-    FolderPhraseSource phrases(options.dataFolder, env);
+    FolderPhraseSource phrases(options.dataFolder, env, options.shippedPhraseFolder);
     const PaperOptions paper{
         .folder = options.paperFolder.value_or(std::filesystem::path()),
         .format = options.format == ArticleFormat::kText ? ArticleFormat::kHtml : options.format,
-        .article = {.names = options.names},
+        .article = {.names = options.names, .story = options.story},
         .seed = options.seed,
         .styleSheetFolders = styleSheetFolders};
     try {

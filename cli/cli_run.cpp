@@ -21,7 +21,9 @@ namespace {
 // malformed), which would fail every later article the same way.
 class RunPhraseSource final : public PhraseSource {
   public:
-    RunPhraseSource(std::filesystem::path folder, Env& env) : files_(std::move(folder), env) {}
+    RunPhraseSource(std::filesystem::path folder, Env& env,
+                    std::optional<std::filesystem::path> shippedFolder)
+        : files_(std::move(folder), env, std::move(shippedFolder)) {}
 
     const PhraseFile& load(std::string_view fileName) override {
         try {
@@ -46,7 +48,8 @@ class RunPhraseSource final : public PhraseSource {
 std::optional<std::string> writeArticleOf(const std::string& boxscore, std::uint32_t seed,
                                           const CliOptions& options, PhraseSource& phrases,
                                           Env& env, std::ostream& out, bool& somethingPrinted) {
-    const GameLoad load = loadGame(env, boxscore, phrases, seed, {.names = options.names});
+    const GameLoad load =
+        loadGame(env, boxscore, phrases, seed, {.names = options.names, .story = options.story});
     if (!load.complete) {
         return load.message;
     }
@@ -67,9 +70,10 @@ std::optional<std::string> writeArticleOf(const std::string& boxscore, std::uint
     return std::nullopt;
 }
 
-std::optional<std::string> writeRecordOf(const std::string& boxscore, Env& env, std::ostream& out) {
+std::optional<std::string> writeRecordOf(const std::string& boxscore, StoryReading story, Env& env,
+                                         std::ostream& out) {
     try {
-        out << recordToJson(readBoxscoreFile(env, boxscore)) << '\n';
+        out << recordToJson(readBoxscoreFile(env, boxscore, story), story) << '\n';
         return std::nullopt;
     } catch (const InputError& error) {
         return error.what();
@@ -87,7 +91,8 @@ int runCli(const CliOptions& options, Env& env, std::ostream& out, std::ostream&
     }
     bool allWritten = true;
     ArticleSeeds seeds(options.seed);
-    RunPhraseSource phrases(options.dataFolder, env);
+    RunPhraseSource phrases(options.dataFolder, env, options.shippedPhraseFolder);
+    const StoryReading story = options.story ? StoryReading::kRead : StoryReading::kSkip;
     bool somethingPrinted = false;
     const std::size_t count = options.boxscores.size();
     for (std::size_t k = 0; k < count; ++k) {
@@ -96,7 +101,7 @@ int runCli(const CliOptions& options, Env& env, std::ostream& out, std::ostream&
         const std::uint32_t seed = seeds.next();
         const std::optional<std::string> failure =
             options.record
-                ? writeRecordOf(boxscore, env, out)
+                ? writeRecordOf(boxscore, story, env, out)
                 : writeArticleOf(boxscore, seed, options, phrases, env, out, somethingPrinted);
         if (!failure) {
             continue;

@@ -24,12 +24,18 @@ struct CliOptions {
     ArticleFormat format = ArticleFormat::kText;  // how each article is written and saved
     std::vector<std::string> boxscores;           // UTF-8 file names, in order
     NameStyle names = NameStyle::kBoxscore;       // how the articles write the players' names
+    // Tell how each game was won, from its play-by-play: a sentence and the headline; with
+    // record, the record's last key.
+    bool story = false;
+    // The phrase files the program comes with, whose story.dat serves a dataFolder without one.
+    std::optional<std::filesystem::path> shippedPhraseFolder{};
     // --paper OUT: the league paper of the boxscores goes into OUT (see runPaper).
     std::optional<std::filesystem::path> paperFolder{};
 };
 
 // For each boxscore in order writes its article (or its game record as one line of JSON, which
-// reads no phrase file) followed by "\n" to out, the bytes unchanged; in a format other than
+// reads no phrase file; with story it ends with the key "story") followed by "\n" to out, the
+// bytes unchanged; in a format other than
 // text, the rendering of the article instead, the renderings of two boxscores apart by an empty
 // line. Reads the boxscores and phrase files and, with save, writes each article (or rendering)
 // beside its boxscore through env. Unless record, a dataFolder that is no folder writes one line

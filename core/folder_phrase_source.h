@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -14,8 +15,11 @@ namespace quillbat {
 // name the file by its full path ("/opt/quillbat/score.dat: line 4: ...").
 class FolderPhraseSource final : public PhraseSource {
   public:
-    // The phrase files of folder, their modification times and the time asked of env.
-    FolderPhraseSource(std::filesystem::path folder, Env& env);
+    // The phrase files of folder, their modification times and the time asked of env. With a
+    // shippedFolder, the phrase files the program comes with, a folder without story.dat takes
+    // that one's (see phraseFilePath).
+    FolderPhraseSource(std::filesystem::path folder, Env& env,
+                       std::optional<std::filesystem::path> shippedFolder = std::nullopt);
 
     // Takes the phrase files of folder from the next load on.
     void setFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
@@ -26,6 +30,8 @@ class FolderPhraseSource final : public PhraseSource {
 
   private:
     std::filesystem::path folder_;
+    std::optional<std::filesystem::path> shippedFolder_;
+    Env& env_;
     PhraseFileCache cache_;
 };
 

@@ -5,8 +5,13 @@ namespace quillbat {
 std::string gameHeadline(const GameRecord& record) {
     const Team winner = record.winTeam();
     const Team loser = record.loseTeam();
-    std::string headline = record.teamName[winner] + " " + std::to_string(record.runs[winner]) +
-                           ", " + record.teamName[loser] + " " + std::to_string(record.runs[loser]);
+    return gameHeadline(record,
+                        record.teamName[winner] + " " + std::to_string(record.runs[winner]) + ", " +
+                            record.teamName[loser] + " " + std::to_string(record.runs[loser]));
+}
+
+std::string gameHeadline(const GameRecord& record, std::string_view words) {
+    std::string headline(words);
     if (record.innings > 9) {
         headline += " (" + std::to_string(record.innings) + " innings)";
     }

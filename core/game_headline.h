@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "boxscore/game_record.h"
 
@@ -11,5 +12,9 @@ namespace quillbat {
 // " (N innings)" for a game of more than nine innings; ", Game One" or ", Game Two" for a game
 // of a doubleheader. The names are the record's bytes, unescaped.
 std::string gameHeadline(const GameRecord& record);
+
+// The same with words in place of the teams and their runs, such as the story's ("Ravens top
+// Loggers 1-0 on a wild pitch in ninth"), then the same additions.
+std::string gameHeadline(const GameRecord& record, std::string_view words);
 
 }  // namespace quillbat

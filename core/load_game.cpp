@@ -2,6 +2,7 @@
 
 #include "article/article_sink.h"
 #include "article/random_source.h"
+#include "article/story_sentence.h"
 #include "article/write_article.h"
 #include "boxscore/input_error.h"
 #include "core/boxscore_file.h"
@@ -47,10 +48,20 @@ GameLoad loadGame(Env& env, const std::string& boxscorePath, PhraseSource& phras
     }
 
     MersenneRandom random(seed);
+    SplitMixRandom storyRandom(seed);
     StringArticle article;
     ArticleContext context{phrases, random, article};
     try {
-        writeArticle(load.game->record, context);
+        const GameRecord& record = load.game->record;
+        writeArticle(record, context, storyRandom);
+        if (record.story) {
+            StringArticle words;
+            ArticleContext story{phrases, storyRandom, words};
+            writeStoryHeadline(record, *record.story, story);
+            if (!words.text().empty()) {
+                load.game->headline = gameHeadline(record, words.text());
+            }
+        }
         load.complete = true;
     } catch (const InputError& error) {
         load.message = error.what();

@@ -59,7 +59,10 @@ struct GameLoad {
 // (and, with the story, its play-by-play), then writes its headline and article with the phrase
 // files of phrases and the random source seeded with seed, the players' names in the style the
 // options name (the record given back holds them so too). Reading comes first, so a refused
-// boxscore gives no game at all.
+// boxscore gives no game at all. A game with a story gets its sentence in the article and its
+// headline from story.dat (see writeArticle, writeStoryHeadline), both drawn from a random
+// source of their own (SplitMixRandom started at seed), the sentence first; a story.dat without the
+// category's headline leaves the plain headline.
 GameLoad loadGame(Env& env, const std::string& boxscorePath, PhraseSource& phrases,
                   std::uint32_t seed, const ArticleOptions& options = {});
 

@@ -37,6 +37,27 @@ std::string_view firstLetter(std::string_view initials) {
     return initials.substr(0, length);
 }
 
+// The name as a newspaper prints it, among the initials of every distinct name with its surname
+// (its own included).
+std::string newspaperName(const std::string& name, const std::vector<std::string_view>& namesakes) {
+    const NameParts parts = nameParts(name);
+    // Plain names rather than a structured binding: clang 14 cannot capture one in a lambda.
+    const std::string_view surname = parts.surname;
+    const std::string_view initials = parts.initials;
+    if (surname.empty() || initials.empty()) {
+        return name;
+    }
+    if (namesakes.size() == 1) {
+        return std::string(surname);
+    }
+    const bool sharedLetter =
+        std::count_if(namesakes.begin(), namesakes.end(), [&](std::string_view other) {
+            return firstLetter(other) == firstLetter(initials);
+        }) > 1;
+    return std::string(sharedLetter ? initials : firstLetter(initials)) + ". " +
+           std::string(surname);
+}
+
 std::vector<std::string*> playerNames(GameRecord& record) {
     std::vector<std::string*> names = {&record.winPitcher, &record.losePitcher,
                                        &record.savePitcher};
@@ -66,28 +87,34 @@ void useNewspaperNames(GameRecord& record) {
 
     std::map<std::string, std::string> printed;
     for (const std::string& name : distinct) {
-        // Plain names rather than a structured binding: clang 14 cannot capture one in a lambda.
-        const NameParts parts = nameParts(name);
-        const std::string_view surname = parts.surname;
-        const std::string_view initials = parts.initials;
-        const std::vector<std::string_view>& namesakes = initialsBySurname[surname];
-        if (surname.empty() || initials.empty()) {
-            printed[name] = name;
-        } else if (namesakes.size() == 1) {
-            printed[name] = surname;
-        } else {
-            const bool sharedLetter =
-                std::count_if(namesakes.begin(), namesakes.end(), [&](std::string_view other) {
-                    return firstLetter(other) == firstLetter(initials);
-                }) > 1;
-            printed[name] = std::string(sharedLetter ? initials : firstLetter(initials)) + ". " +
-                            std::string(surname);
-        }
+        printed[name] = newspaperName(name, initialsBySurname[nameParts(name).surname]);
     }
     for (std::string* name : names) {
         if (!name->empty()) {
             *name = printed[*name];
         }
+    }
+    if (!record.story) {
+        return;
+    }
+    // The play-by-play names the players as the batting rows do; a name of its own is written
+    // beside the record's namesakes without changing theirs.
+    for (std::string* name : {&record.story->subject, &record.story->batter}) {
+        if (name->empty()) {
+            continue;
+        }
+        if (const auto found = printed.find(*name); found != printed.end()) {
+            *name = found->second;
+            continue;
+        }
+        const NameParts parts = nameParts(*name);
+        const auto known = initialsBySurname.find(parts.surname);
+        std::vector<std::string_view> namesakes;
+        if (known != initialsBySurname.end()) {
+            namesakes = known->second;
+        }
+        namesakes.push_back(parts.initials);
+        *name = newspaperName(*name, namesakes);
     }
 }
 

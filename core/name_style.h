@@ -17,7 +17,9 @@ enum class NameStyle {
 // namesake's initials start with the same letter ("Jo. Peralta" beside "Ju. Peralta"). A name
 // without a comma, or with nothing before or after its comma, stays as it is; the surname of a
 // name is the text before its comma, or the whole name without one. The same name twice (a
-// pitcher who also bats) is one name. Empty names stay empty.
+// pitcher who also bats) is one name. Empty names stay empty. The names of the game's story
+// (its subject and batter) are written so too: as the same name of the record is, or, for a
+// name the record does not hold, among the record's namesakes, which stay as they are.
 void useNewspaperNames(GameRecord& record);
 
 }  // namespace quillbat

@@ -1,6 +1,7 @@
 #include "core/phrase_folders.h"
 
 #include "article/phrase_catalog.h"
+#include "article/story_sentence.h"
 #include "system/file_system.h"
 
 namespace quillbat {
@@ -12,6 +13,17 @@ bool holdsPhraseFiles(const std::filesystem::path& folder, Env& env) {
         }
     }
     return false;
+}
+
+std::filesystem::path phraseFilePath(const std::filesystem::path& folder, std::string_view fileName,
+                                     const std::optional<std::filesystem::path>& shippedFolder,
+                                     Env& env) {
+    const std::filesystem::path own = folder / pathFromUtf8(fileName);
+    if (fileName != kStoryPhraseFile || !shippedFolder || env.isFile(own)) {
+        return own;
+    }
+    const std::filesystem::path shipped = *shippedFolder / pathFromUtf8(fileName);
+    return env.isFile(shipped) ? shipped : own;
 }
 
 std::optional<std::string> phraseFolderFault(const std::filesystem::path& folder, Env& env) {

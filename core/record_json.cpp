@@ -81,9 +81,33 @@ Json starSlots(const PerTeam<std::optional<std::size_t>>& stars) {
     });
 }
 
+// The facts of the game's story, names and text as the play-by-play prints them; null for none.
+Json storyJson(const std::optional<GameStory>& story) {
+    if (!story) {
+        return nullptr;
+    }
+    Json json;
+    json["category"] = storyCategoryName(story->category);
+    json["inning"] = story->inning;
+    json["half"] = story->half == Half::kTop ? "top" : "bottom";
+    json["outs"] = story->outs;
+    json["subject"] = text(story->subject);
+    json["batter"] = text(story->batter);
+    json["event"] = playEventName(story->event);
+    json["runs"] = story->runs;
+    json["score"] = {story->score.winner, story->score.loser};
+    json["walkoff"] = story->walkoff;
+    json["deficit"] = story->deficit;
+    json["leadChanges"] = story->leadChanges;
+    json["bigInning"] = story->bigInning;
+    json["bigInningRuns"] = story->bigInningRuns;
+    json["text"] = text(story->text);
+    return json;
+}
+
 }  // namespace
 
-std::string recordToJson(const BoxscoreReading& reading) {
+std::string recordToJson(const BoxscoreReading& reading, StoryReading story) {
     const GameRecord& record = reading.record;
     const BoxscoreSections& sections = reading.sections;
     Json json;
@@ -143,6 +167,9 @@ std::string recordToJson(const BoxscoreReading& reading) {
         }
         return texts;
     });
+    if (story == StoryReading::kRead) {
+        json["story"] = storyJson(record.story);
+    }
     return json.dump();
 }
 

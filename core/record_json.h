@@ -13,8 +13,11 @@ namespace quillbat {
 // per team its batters, and last inningCells: per team the cell of every inning as the line
 // score prints it, all the innings of a wrapped line score included. Per-team values are arrays
 // [visitors, home]. Floats (average, rating) and doubles are written as the shortest decimal
-// that reads back to the same value.
+// that reads back to the same value. When the play-by-play was read (StoryReading::kRead), one
+// key follows: story, null for a game without one, else its facts: category, inning, half ("top"
+// or "bottom"), outs, subject, batter, event, runs, score ([winner's, loser's]), walkoff,
+// deficit, leadChanges, bigInning, bigInningRuns and text (the play's, without its pitches).
 // Text is shown as UTF-8: bytes that are not valid UTF-8 are taken as Windows-1252.
-std::string recordToJson(const BoxscoreReading& reading);
+std::string recordToJson(const BoxscoreReading& reading, StoryReading story = StoryReading::kSkip);
 
 }  // namespace quillbat

@@ -28,10 +28,11 @@ struct Outcome {
 
 std::string articleOf(const GameRecord& record, PhraseSource& phrases) {
     MersenneRandom random(1);
+    SplitMixRandom storyRandom(1);
     StringArticle article;
     ArticleContext context{phrases, random, article};
     try {
-        writeArticle(record, context);
+        writeArticle(record, context, storyRandom);
     } catch (const InputError& error) {
         throw FuzzCheckFailure(std::string("the shipped phrase files were refused: ") +
                                error.what());

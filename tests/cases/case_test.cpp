@@ -1,7 +1,8 @@
 // Every boxscore of examples/ and tests/cases/ read and written up as the command-line tool does.
 // Beside each, in tests/cases/: NAME.record.json (the record as --record prints it) or
 // NAME.refusal.txt (the refusal), and NAME.seedN.txt, the article written with seed N and the
-// phrase files of data/. README.md there says how each expected file was checked.
+// phrase files of data/, NAME.story7.txt the same with the game's story (the real samples kept
+// beside the checkout have theirs too). README.md there says how each expected file was checked.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,10 @@
 #include <tuple>
 #include <vector>
 
+#include "article/number_word.h"
+#include "article/opening_paragraph.h"
+#include "article/random_source.h"
+#include "article/story_sentence.h"
 #include "boxscore/input_error.h"
 #include "core/folder_phrase_source.h"
 #include "core/load_game.h"
@@ -31,10 +36,15 @@ std::string textOf(const fs::path& path) {
     return readWholeFile(path, path.filename().string());
 }
 
-// The boxscores of examples/, then those of tests/cases/.
-std::vector<fs::path> boxscores() {
+// The boxscores of the folders (examples/, then tests/cases/ unless others are named), each
+// folder's in order; a folder that is not there has none.
+std::vector<fs::path> boxscores(const std::vector<fs::path>& folders = {kSource / "examples",
+                                                                        kCases}) {
     std::vector<fs::path> all;
-    for (const fs::path& folder : {kSource / "examples", kCases}) {
+    for (const fs::path& folder : folders) {
+        if (!fs::is_directory(folder)) {
+            continue;
+        }
         const std::size_t start = all.size();
         for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
             if (entry.path().extension() == ".box") {
@@ -67,19 +77,75 @@ TEST(Cases, EveryBoxscoreGivesItsExpectedRecordOrRefusal) {
 TEST(Cases, SeededArticlesAreWrittenAsExpected) {
     FolderPhraseSource phrases(kSource / "data", systemEnv());
     int compared = 0;
-    for (const fs::path& boxscore : boxscores()) {
-        for (std::uint32_t seed : {7u, 8u}) {
-            const fs::path article =
-                kCases / (boxscore.stem().string() + ".seed" + std::to_string(seed) + ".txt");
+    for (const fs::path& boxscore : boxscores({kSource / "examples", kCases, kRealSamples})) {
+        for (const auto& [kind, seed] : {std::pair{"seed7", 7u}, {"seed8", 8u}, {"story7", 7u}}) {
+            const fs::path article = kCases / (boxscore.stem().string() + "." + kind + ".txt");
             if (fs::exists(article)) {
-                const GameLoad load = loadGame(systemEnv(), pathToUtf8(boxscore), phrases, seed);
+                const GameLoad load = loadGame(systemEnv(), pathToUtf8(boxscore), phrases, seed,
+                                               {.story = kind == std::string("story7")});
                 ASSERT_TRUE(load.complete) << load.message;
                 EXPECT_EQ(load.game->article + "\n", textOf(article)) << article.filename();
                 ++compared;
             }
         }
     }
-    EXPECT_EQ(compared, 17);
+    EXPECT_EQ(compared, fs::is_directory(kRealSamples) ? 22 : 18);
+}
+
+// With the story, the article is the article without it and one sentence right after the
+// score sentence (the end of the opening paragraph), which names the decisive play and its
+// inning (a rout's, its biggest inning), in either names style; the headline is the story's.
+// A game without a story reads the same in every byte.
+TEST(Cases, TheStoryAddsItsSentenceAfterTheScoreAndNothingElse) {
+    FolderPhraseSource phrases(kSource / "data", systemEnv());
+    int stories = 0;
+    for (const fs::path& boxscore :
+         boxscores({kSource / "examples", kCases, kSource / "tests/story/cases", kRealSamples})) {
+        for (const auto& [seed, names] : {std::pair{1u, NameStyle::kBoxscore},
+                                          {7u, NameStyle::kNewspaper},
+                                          {4294967295u, NameStyle::kBoxscore}}) {
+            const std::string path = pathToUtf8(boxscore);
+            const GameLoad plain = loadGame(systemEnv(), path, phrases, seed, {.names = names});
+            const GameLoad told =
+                loadGame(systemEnv(), path, phrases, seed, {.names = names, .story = true});
+            ASSERT_EQ(told.game.has_value(), plain.game.has_value()) << path;
+            if (!plain.game) {
+                continue;
+            }
+            ASSERT_TRUE(told.complete && plain.complete) << told.message << plain.message;
+            const std::string& with = told.game->article;
+            const std::string& without = plain.game->article;
+            const std::optional<GameStory>& story = told.game->record.story;
+            if (!story) {
+                EXPECT_EQ(with, without) << path;
+                EXPECT_EQ(told.game->headline, plain.game->headline) << path;
+                continue;
+            }
+            ++stories;
+            MersenneRandom random(seed);
+            StringArticle opening;
+            ArticleContext context{phrases, random, opening};
+            writeOpeningParagraph(told.game->record, context);
+            const std::size_t end = opening.text().size();
+            ASSERT_GT(with.size(), without.size()) << path;
+            const std::string sentence = with.substr(end, with.size() - without.size());
+            EXPECT_EQ(with, without.substr(0, end) + sentence + without.substr(end)) << path;
+            EXPECT_TRUE(sentence.ends_with(".  ")) << sentence;
+            const std::vector<std::string> named =
+                story->category == StoryCategory::kRout
+                    ? std::vector<std::string>{inningWord(story->bigInning)}
+                    // The play may begin the sentence, capitalized.
+                    : std::vector<std::string>{decidingPlay(*story).substr(1),
+                                               inningWord(story->inning)};
+            for (const std::string& words : named) {
+                EXPECT_NE(sentence.find(words), std::string::npos) << sentence << " | " << words;
+            }
+            EXPECT_NE(told.game->headline, plain.game->headline) << path;
+        }
+    }
+    // Game Two of the examples and 15 of the story cases (and the four real samples), each
+    // three times.
+    EXPECT_EQ(stories, fs::is_directory(kRealSamples) ? 60 : 48);
 }
 
 // The real samples (see real_samples.h); the values were read off the files by hand.

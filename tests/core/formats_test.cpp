@@ -57,6 +57,9 @@ TEST(GameHeadline, WinnerFirstThenTheExtraInningsAndTheDoubleheaderGame) {
     EXPECT_EQ(gameHeadline(game(5, 4, 7, "Game One.  ")), "Ravens 5, Loggers 4, Game One");
     EXPECT_EQ(gameHeadline(game(0, 1, 15, "Game Two.  ")),
               "Loggers 1, Ravens 0 (15 innings), Game Two");
+    // The story's words take the place of the teams and runs alone.
+    EXPECT_EQ(gameHeadline(game(0, 1, 15, "Game Two.  "), "Loggers edge Ravens 1-0"),
+              "Loggers edge Ravens 1-0 (15 innings), Game Two");
 }
 
 // The record with the cells of the two teams, each list separated by blanks.

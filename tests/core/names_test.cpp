@@ -12,6 +12,7 @@ struct NamesCase {
     std::vector<std::string> home;
     std::array<std::string, 3> pitchers;  // winning, losing, saving
     std::string expected;                 // every name after the change, in that order, by "|"
+    std::string storyBatter{};            // the batter of the game's story, when it has one
 };
 
 std::string newspaperNames(const NamesCase& names) {
@@ -24,6 +25,10 @@ std::string newspaperNames(const NamesCase& names) {
     }
     std::tie(record.winPitcher, record.losePitcher, record.savePitcher) =
         std::tie(names.pitchers[0], names.pitchers[1], names.pitchers[2]);
+    if (!names.storyBatter.empty()) {
+        record.story.emplace();
+        record.story->subject = record.story->batter = names.storyBatter;
+    }
     useNewspaperNames(record);
     std::string joined;
     for (Team team : kTeams) {
@@ -31,7 +36,11 @@ std::string newspaperNames(const NamesCase& names) {
             joined += batter.batterName + "|";
         }
     }
-    return joined + record.winPitcher + "|" + record.losePitcher + "|" + record.savePitcher;
+    joined += record.winPitcher + "|" + record.losePitcher + "|" + record.savePitcher;
+    if (record.story) {
+        joined += "|" + record.story->subject + "|" + record.story->batter;
+    }
+    return joined;
 }
 
 TEST(NewspaperNames, SurnameAloneUnlessANamesakeNeedsTheInitials) {
@@ -51,6 +60,11 @@ TEST(NewspaperNames, SurnameAloneUnlessANamesakeNeedsTheInitials) {
          "Griffey Jr.|Davis|C. Davis|Davison|||"},
         {{"Berg,Ål", "Berg,Äb"}, {}, {}, "Å. Berg|Ä. Berg|||"},
         {{",J", "A.J.", "Cruz,"}, {"Cruz , N"}, {}, ",J|A.J.|Cruz,|N. Cruz|||"},
+        // The story's batter as the record's same name, or beside its namesakes, which keep
+        // their names.
+        {{"Davis,C", "Davis,I"}, {}, {}, "C. Davis|I. Davis||||I. Davis|I. Davis", "Davis,I"},
+        {{"Holland,G"}, {}, {}, "Holland||||D. Holland|D. Holland", "Holland,D"},
+        {{"Cano"}, {"Segura,J"}, {}, "Cano|Segura||||Segura|Segura", "Segura,J"},
     };
     for (const NamesCase& names : cases) {
         EXPECT_EQ(newspaperNames(names), names.expected);

@@ -1,10 +1,12 @@
 // Phrase files cached by their modification times, told through the clock and times of an Env
-// in memory.
+// in memory, and the folder each is taken from.
 
 #include <gtest/gtest.h>
 
 #include "boxscore/input_error.h"
+#include "core/folder_phrase_source.h"
 #include "core/phrase_file_cache.h"
+#include "system/file_system.h"
 #include "tests/support/memory_env.h"
 
 namespace quillbat {
@@ -79,6 +81,41 @@ TEST_F(PhraseFileCacheTest, AnyOtherTimeOrNoTimeIsAnEdit) {
     EXPECT_EQ(loadAt(5h), "Kappa");
     write("Sigma", std::nullopt);
     EXPECT_EQ(loadAt(6h), "Sigma");
+}
+
+// story.dat alone, which phrase folders made before it lack, comes from the program's own
+// folder when the phrase folder has none; the folder's own wins.
+TEST(PhraseFolders, StoryDatFromTheProgramsFolderWhenThePhraseFolderHasNone) {
+    struct Case {
+        std::vector<std::string> files;  // each holds one record naming its folder
+        std::string fileName;
+        std::optional<std::string> shipped;
+        std::string read;  // the folder it was read from, or the missing file's path
+    };
+    const Case cases[] = {
+        {{"/league/story.dat", "/program/story.dat"}, "story.dat", "/program", "league"},
+        {{"/program/story.dat"}, "story.dat", "/program", "program"},
+        {{"/program/story.dat"}, "story.dat", std::nullopt, "/league/story.dat"},
+        {{}, "story.dat", "/program", "/league/story.dat"},
+        {{"/program/score.dat"}, "score.dat", "/program", "/league/score.dat"},
+    };
+    for (const Case& c : cases) {
+        MemoryEnv env;
+        for (const std::string& file : c.files) {
+            env.files[file] = "x," + pathToUtf8(fs::path(file).parent_path().filename()) + "\n";
+        }
+        FolderPhraseSource phrases("/league", env, c.shipped);
+        std::string read;
+        try {
+            read = phrases.load(c.fileName).records.at(0).phraseTemplate;
+        } catch (const InputError& error) {
+            read = error.what();
+        }
+        EXPECT_EQ(read, c.read.starts_with('/')
+                            ? pathToUtf8(c.read) + ": cannot be opened: no such file"
+                            : c.read)
+            << c.fileName;
+    }
 }
 
 }  // namespace

@@ -26,38 +26,26 @@ std::string textOf(const fs::path& path) {
     return readWholeFile(path, path.filename().string());
 }
 
-nlohmann::json json(const std::optional<GameStory>& story) {
-    if (!story) {
-        return nullptr;
-    }
-    const GameStory& s = *story;
-    return {{"category", std::string(storyCategoryName(s.category))},
-            {"inning", s.inning},
-            {"half", s.half == Half::kTop ? "top" : "bottom"},
-            {"outs", s.outs},
-            {"subject", s.subject},
-            {"batter", s.batter},
-            {"event", std::string(playEventName(s.event))},
-            {"runs", s.runs},
-            {"score", {s.score.winner, s.score.loser}},
-            {"walkoff", s.walkoff},
-            {"deficit", s.deficit},
-            {"leadChanges", s.leadChanges},
-            {"bigInning", s.bigInning},
-            {"bigInningRuns", s.bigInningRuns},
-            {"text", s.text}};
-}
+using Json = nlohmann::ordered_json;
 
-// The story of a whole file. Read as a stream it is the same; without the story the record is
-// the same in every other value.
-std::optional<GameStory> storyOf(const std::string& text, const std::string& name = "gm.box") {
+// The story of a whole file as the record's last key gives it, its keys in order (null for none).
+// Read as a stream it is the same; without the story the record is the same in every other
+// value, and the record with it is that record and the key.
+Json storyOf(const std::string& text, const std::string& name = "gm.box") {
     const BoxscoreReading read = readBoxscore(text, name, StoryReading::kRead);
     std::istringstream stream(text);
     EXPECT_EQ(readBoxscore(stream, name, StoryReading::kRead).record.story, read.record.story);
     const BoxscoreReading plain = readBoxscore(text, name);
     EXPECT_FALSE(plain.record.story.has_value());
     EXPECT_EQ(recordToJson(plain), recordToJson(read)) << name;
-    return read.record.story;
+    const std::string record = recordToJson(read, StoryReading::kRead);
+    const std::string before = recordToJson(plain);
+    EXPECT_EQ(record.substr(0, before.size() + 8),
+              before.substr(0, before.size() - 1) + ",\"story\":")
+        << name;
+    const Json story = Json::parse(record).at("story");
+    EXPECT_EQ(story.is_null(), !read.record.story.has_value()) << name;
+    return story;
 }
 
 TEST(Story, EveryCaseGivesTheFactsReadByHand) {
@@ -68,8 +56,7 @@ TEST(Story, EveryCaseGivesTheFactsReadByHand) {
             continue;
         }
         const fs::path expected = fs::path(box).replace_extension(".story.json");
-        EXPECT_EQ(json(storyOf(textOf(box), box.filename().string())),
-                  nlohmann::json::parse(textOf(expected)))
+        EXPECT_EQ(storyOf(textOf(box), box.filename().string()), Json::parse(textOf(expected)))
             << box.filename();
         ++cases;
     }
@@ -116,7 +103,7 @@ TEST(Story, PlayByPlayBeyondItsBoundsTellsNoStory) {
         {20000, 20000, 1000, true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(storyOf(walkoffHomer(c.partLines, c.scoresheetLines, c.changeBytes)).has_value(),
+        EXPECT_EQ(storyOf(walkoffHomer(c.partLines, c.scoresheetLines, c.changeBytes)).is_object(),
                   c.story)
             << c.partLines << " lines, " << c.scoresheetLines << " before, a line of "
             << c.changeBytes;
@@ -151,8 +138,7 @@ TEST(Story, RealSamplesGiveTheFactsReadByHand) {
              "text":"Nieman scored, Jones,An to third, Kearns to second, Gurriel to first on an error by the first baseman Alonso,Y"})"},
     };
     for (const auto& [name, facts] : cases) {
-        EXPECT_EQ(json(storyOf(textOf(kRealSamples / name), name)), nlohmann::json::parse(facts))
-            << name;
+        EXPECT_EQ(storyOf(textOf(kRealSamples / name), name), Json::parse(facts)) << name;
     }
 }
 
