@@ -190,6 +190,40 @@ TEST_F(DesktopSessionTest, GameStoryIsRememberedAndTheLoadsReadThePlayByPlayWhil
     EXPECT_EQ(env.files[storyFile], "off\r\n");
 }
 
+// League Paper writes each game as a load does, with the settings in force: the session's paper
+// is the paper of the names style and the game story it holds.
+TEST_F(DesktopSessionTest, LeaguePaperIsWrittenWithTheNamesStyleAndTheGameStoryInForce) {
+    // Phrase files that name every batter, a game with namesakes and one with a story.
+    env.copyFromDisk(kSourceFolder / "tests/article/phrases", shipped);
+    env.files[league / "namesakes.box"] =
+        systemEnv().readFile(kSourceFolder / "tests/core/formats/namesakes.box", "namesakes.box");
+    env.files[league / "walkoff.box"] = systemEnv().readFile(
+        kSourceFolder / "tests/story/cases/walkoff-homer.box", "walkoff-homer.box");
+    const std::filesystem::path pages = league / "paper";
+    const auto paperWith = [&](const ArticleOptions& article) {
+        MemoryEnv paperEnv;
+        paperEnv.files = env.files;
+        FolderPhraseSource phrases(shipped, paperEnv);
+        writePaper(
+            paperEnv, phrases, paperGames(paperEnv, {pathToUtf8(league)}),
+            {.folder = pages, .article = article, .seed = 7, .styleSheetFolders = {shipped}});
+        std::erase_if(paperEnv.files, [&pages](const auto& file) {
+            return !MemoryEnv::isInside(file.first, pages);
+        });
+        return paperEnv.files;
+    };
+    const auto both = paperWith({.names = NameStyle::kNewspaper, .story = true});
+    ASSERT_NE(both, paperWith({.names = NameStyle::kNewspaper}));
+    ASSERT_NE(both, paperWith({.story = true}));
+    DesktopSession& session = startSession();
+    session.setNameStyle(NameStyle::kNewspaper);
+    session.setGameStory(true);
+    EXPECT_TRUE(session.writePaper(pathToUtf8(league), {}).complete);
+    std::erase_if(env.files,
+                  [&pages](const auto& file) { return !MemoryEnv::isInside(file.first, pages); });
+    EXPECT_EQ(env.files, both);
+}
+
 TEST(ScoreboardValuesTest, TheTeamWithMoreRunsLeadsNoneOnATieInningsOnlyPastNine) {
     const std::tuple<std::int16_t, std::int16_t, std::optional<Team>, std::string> cases[] = {
         {3, 9, kHome, " "}, {4, 10, std::nullopt, "10"}, {5, 11, kVisitors, "11"}};

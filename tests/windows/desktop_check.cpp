@@ -2,17 +2,15 @@
 // would and drives its windows through window messages only, every command chosen in its menu
 // with the keyboard, comparing what they show with the game record and with what
 // quillbat-cli.exe wrote for the same boxscore.
-//   quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED STORY BOXSCORE...
+//   quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED BOXSCORE...
 // PROGRAMS holds quillbat.exe, the phrase files and paper.css. EXPECTED holds, for each
 // NAME.box, the output of quillbat-cli.exe --seed 7 NAME.box as NAME.article, the file its
-// --save wrote as NAME.txt, its output with --format F as NAME.F (bbcode, markdown, html) and
-// with --names newspaper as NAME.newspaper; and in EXPECTED/paper the league paper that
-// quillbat-cli.exe --paper --seed 7 wrote of all the boxscores. STORY is a boxscore whose
-// play-by-play tells how its game was won; EXPECTED holds its NAME.article and, as NAME.story,
-// the output of quillbat-cli.exe --seed 7 --story. BROWSED is the file where the browser Wine
-// starts notes the page it was asked to show. Every program runs in a folder of its own under
-// WORK, so that settings files do not mix. Ends with "Desktop: N passed, M failed";
-// exits 1 on a failure.
+// --save wrote as NAME.txt, its output with --format F as NAME.F (bbcode, markdown, html), with
+// --names newspaper as NAME.newspaper and with --story as NAME.story; and in EXPECTED/paper the
+// league paper that quillbat-cli.exe --paper --seed 7 wrote of all the boxscores. BROWSED is
+// the file where the browser Wine starts notes the page it was asked to show. Every program runs in
+// a folder of its own under WORK, so that settings files do not mix. Ends with "Desktop: N passed,
+// M failed"; exits 1 on a failure.
 
 #include <windows.h>
 
@@ -599,19 +597,29 @@ void checkNewspaperNames(const fs::path& programs, const fs::path& expected, con
     checkExit(again, main, "Newspaper Names after a new start");
 }
 
-// Game Story chosen in the menu: its message says that it applies from the next game, its
-// check mark shows and gamestory.dat holds "on"; the next load (the first of a run started with
-// --seed 7) is the article quillbat-cli --seed 7 --story prints, which differs from the one
-// without the story; a new start keeps the check mark and the story.
+// Game Story chosen in the menu, with the first boxscore whose play-by-play tells how its game
+// was won (quillbat-cli --story prints an article of its own for it): its message says that it
+// applies from the next game, its check mark shows and gamestory.dat holds "on"; the next load
+// (the first of a run started with --seed 7) is the article quillbat-cli --seed 7 --story
+// prints; a new start keeps the check mark and the story.
 void checkGameStory(const fs::path& programs, const fs::path& expected, const fs::path& work,
-                    const fs::path& boxscore) {
-    const std::string name = boxscore.stem().string();
+                    const std::vector<fs::path>& boxscores) {
+    const auto article = [&expected](const fs::path& boxscore, const char* kind) {
+        return shownArticle(expected / (boxscore.stem().string() + kind));
+    };
+    const auto told = std::ranges::find_if(boxscores, [&article](const fs::path& boxscore) {
+        const std::string story = article(boxscore, ".story");
+        return !story.empty() && story != article(boxscore, ".article");
+    });
+    check(told != boxscores.end(), "Game Story: a boxscore whose play-by-play tells the story");
+    if (told == boxscores.end()) {
+        return;
+    }
+    const std::string name = told->stem().string();
     const fs::path folder = programFolder(programs, work, "game-story");
-    const fs::path copy = folder / boxscore.filename();
-    fs::copy_file(boxscore, copy);
-    const std::string story = shownArticle(expected / (name + ".story"));
-    check(!story.empty() && story != shownArticle(expected / (name + ".article")),
-          name + ": Game Story changes the article");
+    const fs::path copy = folder / told->filename();
+    fs::copy_file(*told, copy);
+    const std::string story = article(*told, ".story");
     {
         Program program(folder, {L"--seed", L"7"});
         HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
@@ -849,10 +857,9 @@ void checkBadArguments(const fs::path& programs, const fs::path& work) {
 }  // namespace quillbat::win32
 
 int main(int argc, char* argv[]) {
-    if (argc < 7) {
-        std::fprintf(
-            stderr,
-            "usage: quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED STORY BOXSCORE...\n");
+    if (argc < 6) {
+        std::fprintf(stderr,
+                     "usage: quillbat_desktop_check PROGRAMS EXPECTED WORK BROWSED BOXSCORE...\n");
         return 2;
     }
     namespace fs = std::filesystem;
@@ -861,9 +868,8 @@ int main(int argc, char* argv[]) {
     const fs::path expected = fs::absolute(argv[2]);
     const fs::path work = fs::absolute(argv[3]);
     const fs::path browsed = fs::absolute(argv[4]);
-    const fs::path story = fs::absolute(argv[5]);
     std::vector<fs::path> boxscores;
-    for (int i = 6; i < argc; ++i) {
+    for (int i = 5; i < argc; ++i) {
         boxscores.push_back(fs::absolute(argv[i]));
     }
     const Clipboard clipboard;
@@ -871,7 +877,7 @@ int main(int argc, char* argv[]) {
         checkGame(programs, expected, work, boxscore, clipboard);
     }
     checkNewspaperNames(programs, expected, work, boxscores.front());
-    checkGameStory(programs, expected, work, story);
+    checkGameStory(programs, expected, work, boxscores);
     checkLeaguePaper(programs, expected, work, boxscores, browsed);
     checkRefusal(programs, work, "empty", "", clipboard);
     checkRefusal(programs, work, "not-a-boxscore", "not a boxscore\r\n", clipboard);
