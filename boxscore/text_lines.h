@@ -33,7 +33,8 @@ class StreamLines {
 
     StreamLines(std::istream& in, std::size_t maxLength) : in_(in), maxLength_(maxLength) {}
 
-    // Line: line holds the next line (without its line end). End: the stream has no further
+    // Line: line holds the next line (without its line end) and the stream stands just after
+    // that line end, so another reader may go on from there. End: the stream has no further
     // line. TooLong: the next line has more than maxLength characters; the stream is left just
     // after the first maxLength + 1 of them and line is unspecified.
     Result next(std::string& line);
