@@ -14,7 +14,7 @@ DesktopSession::DesktopSession(const FileLocations& locations, Env& env,
     : env_(env),
       locations_(locations),
       settings_(locations.settingsFolder, env, locations.defaultBoxscoreFolder),
-      phrases_(locations.phraseFolder, env),
+      phrases_(locations.phraseFolder, env, locations.shippedPhraseFolder),
       seeds_(firstSeed) {
     settings_.load();
 }

@@ -106,6 +106,30 @@ TEST_F(InstalledSession, PhraseFolderIsFilledOnceAndTheUsersEditsAreUsed) {
     EXPECT_THAT(session.load(pathToUtf8(game_)).game->article, StartsWith("Our words"));
 }
 
+// A phrase folder the user filled before the game's story came holds no story.dat: the story
+// is then told from the program's own.
+TEST_F(InstalledSession, StoryOfAPhraseFolderWithoutStoryDat) {
+    const fs::path gameTwo = kMemoryFolder / "2026081904802.box";
+    env_.files[gameTwo] =
+        systemEnv().readFile(kSourceFolder / "examples" / "2026081904802.box", "Game Two");
+    DesktopSession(locations_, env_, 7).openPhraseFolder();
+    env_.files.erase(locations_.userPhraseFolder / "story.dat");
+    const FileLocations filled =
+        fileLocations({kThisSystemsConvention, root_ / "bin", false, config_, config_, root_},
+                      [this](const fs::path& folder) { return holdsPhraseFiles(folder, env_); });
+    ASSERT_EQ(filled.phraseFolder, locations_.userPhraseFolder);
+    std::string articles[2];
+    for (const bool story : {false, true}) {
+        DesktopSession session(filled, env_, 7);
+        session.setGameStory(story);
+        const GameLoad load = session.load(pathToUtf8(gameTwo));
+        EXPECT_TRUE(load.complete) << load.message;
+        articles[story] = load.game->article;
+    }
+    EXPECT_THAT(articles[true], testing::HasSubstr("Voskuijlen's three-run homer"));
+    EXPECT_THAT(articles[false], testing::Not(testing::HasSubstr("three-run homer")));
+}
+
 // Open Phrase Folder gives the user the paper's style sheet to edit too, and League Paper then
 // takes the edited one.
 TEST_F(InstalledSession, PaperTakesTheStyleSheetOfTheUsersPhraseFolder) {
