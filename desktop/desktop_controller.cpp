@@ -123,25 +123,27 @@ void DesktopController::copyAs(const MenuItem& item, ArticleFormat format) {
 }
 
 void DesktopController::switchNewspaperNames(const MenuItem& item) {
-    const MenuCommand command = MenuCommand::NewspaperNames;
-    const NameStyle style = session_.nameStyle() == NameStyle::kNewspaper ? NameStyle::kBoxscore
-                                                                          : NameStyle::kNewspaper;
-    const std::string message = session_.setNameStyle(style);
-    view_.setCommandChecked(command, session_.isChecked(command));
-    warn(item.messageTitle, message);
+    const bool on = session_.nameStyle() != NameStyle::kNewspaper;
+    const std::string failure =
+        session_.setNameStyle(on ? NameStyle::kNewspaper : NameStyle::kBoxscore);
+    tellSwitched(MenuCommand::NewspaperNames, item, failure,
+                 on ? kNewspaperNamesOn : kNewspaperNamesOff);
 }
 
 void DesktopController::switchGameStory(const MenuItem& item) {
-    const MenuCommand command = MenuCommand::GameStory;
     const bool on = !session_.gameStory();
-    const std::string message = session_.setGameStory(on);
-    view_.setCommandChecked(command, session_.isChecked(command));
+    const std::string failure = session_.setGameStory(on);
+    tellSwitched(MenuCommand::GameStory, item, failure, on ? kGameStoryOn : kGameStoryOff);
+}
+
+void DesktopController::tellSwitched(MenuCommand setting, const MenuItem& item,
+                                     const std::string& failure, std::string_view effect) {
+    view_.setCommandChecked(setting, session_.isChecked(setting));
     // The article shown stays as it was written; the user learns from when the switch applies.
-    if (message.empty()) {
-        view_.showMessage(item.messageTitle, std::string(on ? kGameStoryOn : kGameStoryOff),
-                          MessageKind::kInformation);
+    if (failure.empty()) {
+        view_.showMessage(item.messageTitle, std::string(effect), MessageKind::kInformation);
     } else {
-        warn(item.messageTitle, message);
+        warn(item.messageTitle, failure);
     }
 }
 

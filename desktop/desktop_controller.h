@@ -38,6 +38,10 @@ class DesktopController {
     void copyAs(const MenuItem& item, ArticleFormat format);
     void switchNewspaperNames(const MenuItem& item);
     void switchGameStory(const MenuItem& item);
+    // Puts the check mark of a setting just switched and tells from when it applies (effect), or
+    // why it could not be remembered (failure, when not empty).
+    void tellSwitched(MenuCommand setting, const MenuItem& item, const std::string& failure,
+                      std::string_view effect);
     void openPhraseFolder(const MenuItem& item);
     void writeLeaguePaper(const MenuItem& item);
     // Shows message as a warning under title, when there is one.

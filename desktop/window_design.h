@@ -184,7 +184,13 @@ inline constexpr std::string_view kNameStyleHoldsForTheRun =
     ". The name style holds until the program ends.";
 inline constexpr std::string_view kGameStoryHoldsForTheRun =
     ". Game Story holds until the program ends.";
-// Game Story switched on or off: from when it applies.
+// Newspaper Names and Game Story switched on or off: from when each applies.
+inline constexpr std::string_view kNewspaperNamesOn =
+    "Newspaper Names is on: the next game you load names the players as a newspaper does "
+    "(\"Holland\", or \"G. Holland\" beside a namesake).";
+inline constexpr std::string_view kNewspaperNamesOff =
+    "Newspaper Names is off: the next game you load names the players as the boxscore prints "
+    "them (\"Holland,G\").";
 inline constexpr std::string_view kGameStoryOn =
     "Game Story is on: the next game you load tells how it was won, from its play-by-play.";
 inline constexpr std::string_view kGameStoryOff =

@@ -150,8 +150,7 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
         QTest::newRow("Newspaper Names") << "mnuNewspaperNames"
-                                         << "&Newspaper Names"
-                                         << "";
+                                         << "&Newspaper Names" << fromUtf8(kNewspaperNamesOn);
         QTest::newRow("Game Story") << "mnuGameStory"
                                     << "&Game Story" << fromUtf8(kGameStoryOn);
     }
@@ -166,7 +165,7 @@ class MainWindowTest : public QObject {
         const ShownMessage shown = closeMessageOf([setting] { setting->trigger(); });
         QVERIFY(setting->isChecked());
         QCOMPARE(shown.text, message);
-        QCOMPARE(shown.icon, message.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Information);
+        QCOMPARE(shown.icon, QMessageBox::Information);
         start();
         QVERIFY(window_->findChild<QAction*>(name)->isChecked());
         for (const QAction* other : window_->findChild<QMenu*>("mnuOptions")->actions()) {

@@ -561,7 +561,8 @@ bool loadThroughOpenDialog(const Program& program, HWND main, const fs::path& bo
 }
 
 // The menus before and after a load, and Newspaper Names: before a load every Copy As item is
-// grey; Newspaper Names, chosen, shows its check mark, writes names.dat and gives the next load
+// grey; Newspaper Names, chosen, says from when it applies, shows its check mark, writes
+// names.dat and gives the next load
 // (the first of a run started with --seed 7) the article quillbat-cli --names newspaper prints;
 // after the load Copy As can be chosen; a new start keeps the check mark and the names.
 void checkNewspaperNames(const fs::path& programs, const fs::path& expected, const fs::path& work,
@@ -579,6 +580,10 @@ void checkNewspaperNames(const fs::path& programs, const fs::path& expected, con
         expectEqual("before a load: Copy As", "----", lookAtMenu(program, main, L'a', 4));
         expectEqual("before a load: Options", "ooo", lookAtOptions(program, main));
         chooseMenu(program, main, MenuCommand::NewspaperNames);
+        HWND message = program.waitForWindow(kMessageBoxClass, kNewspaperNamesTitle);
+        expectEqual("Newspaper Names: message", std::string(kNewspaperNamesOn),
+                    textOf(GetDlgItem(message, kMessageTextId)));
+        press(GetDlgItem(message, IDOK));
         expectSoon("Newspaper Names: names.dat", "newspaper\r\n",
                    [&folder] { return readFile(folder / "names.dat"); });
         expectEqual("Newspaper Names chosen: Options", "voo", lookAtOptions(program, main));
