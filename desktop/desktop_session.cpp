@@ -57,22 +57,28 @@ std::string DesktopSession::setDefaultTeam(const std::optional<std::string>& typ
     return message;
 }
 
-std::string DesktopSession::setNameStyle(NameStyle style) {
+namespace {
+
+// Remembers a switched setting with write: nothing when it was written, else why not and that
+// the setting holds until the program ends.
+template <typename Write>
+std::string rememberSwitch(Write write, std::string_view holdsForTheRun) {
     try {
-        settings_.setNameStyle(style);
+        write();
     } catch (const FileWriteError& error) {
-        return std::string(error.what()) + std::string(kNameStyleHoldsForTheRun);
+        return std::string(error.what()) + std::string(holdsForTheRun);
     }
     return {};
 }
 
+}  // namespace
+
+std::string DesktopSession::setNameStyle(NameStyle style) {
+    return rememberSwitch([&] { settings_.setNameStyle(style); }, kNameStyleHoldsForTheRun);
+}
+
 std::string DesktopSession::setGameStory(bool on) {
-    try {
-        settings_.setGameStory(on);
-    } catch (const FileWriteError& error) {
-        return std::string(error.what()) + std::string(kGameStoryHoldsForTheRun);
-    }
-    return {};
+    return rememberSwitch([&] { settings_.setGameStory(on); }, kGameStoryHoldsForTheRun);
 }
 
 std::string DesktopSession::saveArticle(std::string_view articleText) {

@@ -560,6 +560,31 @@ bool loadThroughOpenDialog(const Program& program, HWND main, const fs::path& bo
     return waitForArticle(main);
 }
 
+// A setting of the Options menu, its message, the file that remembers it and the check marks
+// of the menu once it is on.
+struct SettingSwitch {
+    MenuCommand command;
+    std::string_view title;
+    std::string_view message;
+    fs::path file;
+    std::string remembered;
+    std::string optionsChecked;
+};
+
+// Chooses the setting in the menu: it says from when it applies, is written to its file and
+// shows its check mark.
+void switchOn(Program& program, HWND main, const SettingSwitch& setting) {
+    const std::string title(setting.title);
+    chooseMenu(program, main, setting.command);
+    HWND message = program.waitForWindow(kMessageBoxClass, setting.title);
+    expectEqual(title + ": message", std::string(setting.message),
+                textOf(GetDlgItem(message, kMessageTextId)));
+    press(GetDlgItem(message, IDOK));
+    expectSoon(title + ": " + setting.file.filename().string(), setting.remembered,
+               [&setting] { return readFile(setting.file); });
+    expectEqual(title + " chosen: Options", setting.optionsChecked, lookAtOptions(program, main));
+}
+
 // The menus before and after a load, and Newspaper Names: before a load every Copy As item is
 // grey; Newspaper Names, chosen, says from when it applies, shows its check mark, writes
 // names.dat and gives the next load
@@ -579,14 +604,9 @@ void checkNewspaperNames(const fs::path& programs, const fs::path& expected, con
         HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
         expectEqual("before a load: Copy As", "----", lookAtMenu(program, main, L'a', 4));
         expectEqual("before a load: Options", "ooo", lookAtOptions(program, main));
-        chooseMenu(program, main, MenuCommand::NewspaperNames);
-        HWND message = program.waitForWindow(kMessageBoxClass, kNewspaperNamesTitle);
-        expectEqual("Newspaper Names: message", std::string(kNewspaperNamesOn),
-                    textOf(GetDlgItem(message, kMessageTextId)));
-        press(GetDlgItem(message, IDOK));
-        expectSoon("Newspaper Names: names.dat", "newspaper\r\n",
-                   [&folder] { return readFile(folder / "names.dat"); });
-        expectEqual("Newspaper Names chosen: Options", "voo", lookAtOptions(program, main));
+        switchOn(program, main,
+                 {MenuCommand::NewspaperNames, kNewspaperNamesTitle, kNewspaperNamesOn,
+                  folder / "names.dat", "newspaper\r\n", "voo"});
         check(loadThroughOpenDialog(program, main, copy), name + ": loaded in the Open dialog");
         expectEqual(name + ": the next load has newspaper names", newspaper,
                     textOf(GetDlgItem(main, kArticleId)));
@@ -628,14 +648,9 @@ void checkGameStory(const fs::path& programs, const fs::path& expected, const fs
     {
         Program program(folder, {L"--seed", L"7"});
         HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
-        chooseMenu(program, main, MenuCommand::GameStory);
-        HWND message = program.waitForWindow(kMessageBoxClass, kGameStoryTitle);
-        expectEqual("Game Story: message", std::string(kGameStoryOn),
-                    textOf(GetDlgItem(message, kMessageTextId)));
-        press(GetDlgItem(message, IDOK));
-        expectSoon("Game Story: gamestory.dat", "on\r\n",
-                   [&folder] { return readFile(folder / "gamestory.dat"); });
-        expectEqual("Game Story chosen: Options", "ovo", lookAtOptions(program, main));
+        switchOn(program, main,
+                 {MenuCommand::GameStory, kGameStoryTitle, kGameStoryOn, folder / "gamestory.dat",
+                  "on\r\n", "ovo"});
         check(loadThroughOpenDialog(program, main, copy), name + ": loaded in the Open dialog");
         expectEqual(name + ": the next load tells how the game was won", story,
                     textOf(GetDlgItem(main, kArticleId)));
