@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <istream>
+#include <iterator>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,20 +24,77 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The lines of a text held in memory; read as a stream it gives the same lines.
+// Serves a text in get areas of `piece` characters, as a file's buffer refills, so that line
+// ends fall across refills; piece 0 keeps no get area at all and gives one character a call, as
+// an unbuffered stream does.
+class PieceBuffer : public std::streambuf {
+  public:
+    PieceBuffer(std::string text, std::size_t piece) : text_(std::move(text)), piece_(piece) {}
+
+  protected:
+    int_type underflow() override {
+        if (served_ == text_.size()) {
+            return traits_type::eof();
+        }
+        char* start = text_.data() + served_;
+        if (piece_ > 0) {
+            const std::size_t size = std::min(piece_, text_.size() - served_);
+            setg(start, start, start + size);
+            served_ += size;
+        }
+        return traits_type::to_int_type(*start);
+    }
+    int_type uflow() override {
+        if (piece_ > 0) {
+            return std::streambuf::uflow();
+        }
+        const int_type next = underflow();
+        if (!traits_type::eq_int_type(next, traits_type::eof())) {
+            ++served_;
+        }
+        return next;
+    }
+
+  private:
+    std::string text_;
+    std::size_t piece_;
+    std::size_t served_ = 0;
+};
+
+// Each line of the text read from a stream in pieces by a new StreamLines of maxLength, as the
+// boxscore and play-by-play readers go on from one another; a line too long ends the list with
+// "too long, then " and what the stream still holds.
+Lines streamedLines(const std::string& text, std::size_t piece, std::size_t maxLength) {
+    PieceBuffer buffer(text, piece);
+    std::istream in(&buffer);
+    Lines lines;
+    for (std::string line;;) {
+        switch (StreamLines(in, maxLength).next(line)) {
+            case StreamLines::Result::Line:
+                lines.push_back(line);
+                continue;
+            case StreamLines::Result::End:
+                return lines;
+            case StreamLines::Result::TooLong:
+                lines.push_back("too long, then " + std::string(std::istreambuf_iterator<char>(in),
+                                                                std::istreambuf_iterator<char>()));
+                return lines;
+        }
+    }
+}
+
+constexpr std::size_t kPieces[] = {0, 1, 2, 3, 5, 64};
+
+// The lines of a text held in memory; read as a stream in pieces it gives the same lines.
 Lines linesOf(const std::string& text) {
     Lines lines;
     TextLines split(text);
     for (std::string_view line; split.next(line);) {
         lines.emplace_back(line);
     }
-    std::istringstream in(text);
-    StreamLines stream(in, 1000);
-    Lines streamed;
-    for (std::string line; stream.next(line) == StreamLines::Result::Line;) {
-        streamed.push_back(line);
+    for (const std::size_t piece : kPieces) {
+        EXPECT_EQ(streamedLines(text, piece, 1000), lines) << "pieces of " << piece;
     }
-    EXPECT_EQ(streamed, lines);
     return lines;
 }
 
@@ -44,12 +104,29 @@ TEST(TextLines, EveryKindOfLineEndEndsALine) {
     const std::pair<std::string, Lines> cases[] = {
         {"", {}}, {"a", {"a"}}, {"a\r\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
         {"a\nb\n", {"a", "b"}}, {"\r\n", {""}}, {"a\n\rb", {"a", "", "b"}},
-        {"a\r\r\nb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}}, {"\r\r\n\n\rx", {"", "", "", "", "x"}},
         {std::string("n\0l\r\n\xFF", 6), {std::string("n\0l", 3), "\xFF"}},
         {wide + "\r\n" + wide + "z", {wide, wide + "z"}}};
     // clang-format on
     for (const auto& [text, lines] : cases) {
         EXPECT_EQ(linesOf(text), lines) << text.substr(0, 20);
+    }
+}
+
+// A line of more than the longest length leaves the stream just after its first length + 1
+// characters; one of exactly that length is a line, whatever its line end.
+TEST(StreamLines, LongestLinesAcrossRefills) {
+    const std::pair<std::string, Lines> cases[] = {
+        {"abcd\r\nefgh", {"abcd", "efgh"}},
+        {"abcd\rwxyz\n", {"abcd", "wxyz"}},
+        {"abcde\nf", {"too long, then \nf"}},
+        {"abcd\r\nvwxyz\r\nq", {"abcd", "too long, then \r\nq"}},
+        {"a\nbcdefgh", {"a", "too long, then gh"}}};
+    for (const auto& [text, lines] : cases) {
+        for (const std::size_t piece : kPieces) {
+            EXPECT_EQ(streamedLines(text, piece, 4), lines)
+                << "pieces of " << piece << ": " << text;
+        }
     }
 }
 

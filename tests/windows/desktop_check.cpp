@@ -560,109 +560,85 @@ bool loadThroughOpenDialog(const Program& program, HWND main, const fs::path& bo
     return waitForArticle(main);
 }
 
-// A setting of the Options menu, its message, the file that remembers it and the check marks
-// of the menu once it is on.
+// A setting of the Options menu, its message, the settings file that remembers it and the check
+// marks of the menu once it is on.
 struct SettingSwitch {
     MenuCommand command;
     std::string_view title;
     std::string_view message;
-    fs::path file;
+    std::string fileName;
     std::string remembered;
     std::string optionsChecked;
 };
 
-// Chooses the setting in the menu: it says from when it applies, is written to its file and
-// shows its check mark.
-void switchOn(Program& program, HWND main, const SettingSwitch& setting) {
+// The setting chosen in the menu of a program started with --seed 7 before any load: it says
+// from when it applies, is written to its file and shows its check mark (before a load every
+// Copy As item is grey); the next load is article, what quillbat-cli prints with the setting, and
+// Copy As can be chosen; a new start keeps the check mark and the article.
+void checkSetting(const fs::path& programs, const fs::path& work, const fs::path& boxscore,
+                  const SettingSwitch& setting, const std::string& article) {
     const std::string title(setting.title);
-    chooseMenu(program, main, setting.command);
-    HWND message = program.waitForWindow(kMessageBoxClass, setting.title);
-    expectEqual(title + ": message", std::string(setting.message),
-                textOf(GetDlgItem(message, kMessageTextId)));
-    press(GetDlgItem(message, IDOK));
-    expectSoon(title + ": " + setting.file.filename().string(), setting.remembered,
-               [&setting] { return readFile(setting.file); });
-    expectEqual(title + " chosen: Options", setting.optionsChecked, lookAtOptions(program, main));
-}
-
-// The menus before and after a load, and Newspaper Names: before a load every Copy As item is
-// grey; Newspaper Names, chosen, says from when it applies, shows its check mark, writes
-// names.dat and gives the next load
-// (the first of a run started with --seed 7) the article quillbat-cli --names newspaper prints;
-// after the load Copy As can be chosen; a new start keeps the check mark and the names.
-void checkNewspaperNames(const fs::path& programs, const fs::path& expected, const fs::path& work,
-                         const fs::path& boxscore) {
     const std::string name = boxscore.stem().string();
-    const fs::path folder = programFolder(programs, work, "names");
+    const fs::path folder =
+        programFolder(programs, work, fs::path(setting.fileName).stem().string());
     const fs::path copy = folder / boxscore.filename();
     fs::copy_file(boxscore, copy);
-    const std::string newspaper = shownArticle(expected / (name + ".newspaper"));
-    check(newspaper != shownArticle(expected / (name + ".article")),
-          name + ": Newspaper Names changes names in it");
     {
         Program program(folder, {L"--seed", L"7"});
         HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
-        expectEqual("before a load: Copy As", "----", lookAtMenu(program, main, L'a', 4));
-        expectEqual("before a load: Options", "ooo", lookAtOptions(program, main));
-        switchOn(program, main,
-                 {MenuCommand::NewspaperNames, kNewspaperNamesTitle, kNewspaperNamesOn,
-                  folder / "names.dat", "newspaper\r\n", "voo"});
+        expectEqual(title + ", before a load: Copy As", "----", lookAtMenu(program, main, L'a', 4));
+        expectEqual(title + ", before a load: Options", "ooo", lookAtOptions(program, main));
+        chooseMenu(program, main, setting.command);
+        HWND message = program.waitForWindow(kMessageBoxClass, setting.title);
+        expectEqual(title + ": message", std::string(setting.message),
+                    textOf(GetDlgItem(message, kMessageTextId)));
+        press(GetDlgItem(message, IDOK));
+        expectSoon(title + ": " + setting.fileName, setting.remembered,
+                   [&] { return readFile(folder / setting.fileName); });
+        expectEqual(title + " chosen: Options", setting.optionsChecked,
+                    lookAtOptions(program, main));
         check(loadThroughOpenDialog(program, main, copy), name + ": loaded in the Open dialog");
-        expectEqual(name + ": the next load has newspaper names", newspaper,
+        expectEqual(title + ": the next load of " + name, article,
                     textOf(GetDlgItem(main, kArticleId)));
-        expectEqual("after a load: Copy As", "oooo", lookAtMenu(program, main, L'a', 4));
-        checkExit(program, main, "Newspaper Names");
+        expectEqual(title + ", after a load: Copy As", "oooo", lookAtMenu(program, main, L'a', 4));
+        checkExit(program, main, title);
     }
     Program again(folder, {L"--seed", L"7", copy.wstring()});
     HWND main = again.waitForWindow(kProgramWindowClass, kMainWindowTitle);
     waitForArticle(main);
-    expectEqual("a new start: Options", "voo", lookAtOptions(again, main));
-    expectEqual(name + ": newspaper names after a new start", newspaper,
+    expectEqual(title + " after a new start: Options", setting.optionsChecked,
+                lookAtOptions(again, main));
+    expectEqual(title + ": " + name + " after a new start", article,
                 textOf(GetDlgItem(main, kArticleId)));
-    checkExit(again, main, "Newspaper Names after a new start");
+    checkExit(again, main, title + " after a new start");
 }
 
-// Game Story chosen in the menu, with the first boxscore whose play-by-play tells how its game
-// was won (quillbat-cli --story prints an article of its own for it): its message says that it
-// applies from the next game, its check mark shows and gamestory.dat holds "on"; the next load
-// (the first of a run started with --seed 7) is the article quillbat-cli --seed 7 --story
-// prints; a new start keeps the check mark and the story.
-void checkGameStory(const fs::path& programs, const fs::path& expected, const fs::path& work,
-                    const std::vector<fs::path>& boxscores) {
+// Newspaper Names with the first boxscore, whose names it changes; Game Story with the first
+// boxscore whose play-by-play tells how its game was won (quillbat-cli --story prints an
+// article of its own for it).
+void checkSettings(const fs::path& programs, const fs::path& expected, const fs::path& work,
+                   const std::vector<fs::path>& boxscores) {
     const auto article = [&expected](const fs::path& boxscore, const char* kind) {
         return shownArticle(expected / (boxscore.stem().string() + kind));
     };
+    const fs::path& first = boxscores.front();
+    check(article(first, ".newspaper") != article(first, ".article"),
+          "Newspaper Names changes names in " + first.stem().string());
+    checkSetting(programs, work, first,
+                 {MenuCommand::NewspaperNames, kNewspaperNamesTitle, kNewspaperNamesOn, "names.dat",
+                  "newspaper\r\n", "voo"},
+                 article(first, ".newspaper"));
     const auto told = std::ranges::find_if(boxscores, [&article](const fs::path& boxscore) {
         const std::string story = article(boxscore, ".story");
         return !story.empty() && story != article(boxscore, ".article");
     });
     check(told != boxscores.end(), "Game Story: a boxscore whose play-by-play tells the story");
-    if (told == boxscores.end()) {
-        return;
+    if (told != boxscores.end()) {
+        checkSetting(programs, work, *told,
+                     {MenuCommand::GameStory, kGameStoryTitle, kGameStoryOn, "gamestory.dat",
+                      "on\r\n", "ovo"},
+                     article(*told, ".story"));
     }
-    const std::string name = told->stem().string();
-    const fs::path folder = programFolder(programs, work, "game-story");
-    const fs::path copy = folder / told->filename();
-    fs::copy_file(*told, copy);
-    const std::string story = article(*told, ".story");
-    {
-        Program program(folder, {L"--seed", L"7"});
-        HWND main = program.waitForWindow(kProgramWindowClass, kMainWindowTitle);
-        switchOn(program, main,
-                 {MenuCommand::GameStory, kGameStoryTitle, kGameStoryOn, folder / "gamestory.dat",
-                  "on\r\n", "ovo"});
-        check(loadThroughOpenDialog(program, main, copy), name + ": loaded in the Open dialog");
-        expectEqual(name + ": the next load tells how the game was won", story,
-                    textOf(GetDlgItem(main, kArticleId)));
-        checkExit(program, main, "Game Story");
-    }
-    Program again(folder, {L"--seed", L"7", copy.wstring()});
-    HWND main = again.waitForWindow(kProgramWindowClass, kMainWindowTitle);
-    waitForArticle(main);
-    expectEqual("Game Story after a new start: Options", "ovo", lookAtOptions(again, main));
-    expectEqual(name + ": the game's story after a new start", story,
-                textOf(GetDlgItem(main, kArticleId)));
-    checkExit(again, main, "Game Story after a new start");
 }
 
 // Default Team and the Open dialog it narrows; then an About window that outlives Exit, and the
@@ -896,8 +872,7 @@ int main(int argc, char* argv[]) {
     for (const fs::path& boxscore : boxscores) {
         checkGame(programs, expected, work, boxscore, clipboard);
     }
-    checkNewspaperNames(programs, expected, work, boxscores.front());
-    checkGameStory(programs, expected, work, boxscores);
+    checkSettings(programs, expected, work, boxscores);
     checkLeaguePaper(programs, expected, work, boxscores, browsed);
     checkRefusal(programs, work, "empty", "", clipboard);
     checkRefusal(programs, work, "not-a-boxscore", "not a boxscore\r\n", clipboard);
