@@ -96,7 +96,6 @@ TEST(PhraseFolders, StoryDatFromTheProgramsFolderWhenThePhraseFolderHasNone) {
         {{"/league/story.dat", "/program/story.dat"}, "story.dat", "/program", "league"},
         {{"/program/story.dat"}, "story.dat", "/program", "program"},
         {{"/program/story.dat"}, "story.dat", std::nullopt, "/league/story.dat"},
-        {{}, "story.dat", "/program", "/league/story.dat"},
         {{"/program/score.dat"}, "score.dat", "/program", "/league/score.dat"},
     };
     for (const Case& c : cases) {

@@ -20,19 +20,6 @@ namespace quillbat {
 // it stays the same when a program asks for its full name.
 inline const std::filesystem::path kMemoryFolder = std::filesystem::absolute("/memory");
 
-class MemoryEnv;
-
-class MemoryFileBatch final : public FileBatch {
-  public:
-    explicit MemoryFileBatch(MemoryEnv& env) : env_(env) {}
-    void add(const std::filesystem::path& path, std::string_view bytes) override;
-    void commit() override;
-
-  private:
-    MemoryEnv& env_;
-    std::vector<std::pair<std::filesystem::path, std::string>> pending_;
-};
-
 class MemoryEnv final : public Env {
   public:
     std::filesystem::file_time_type now() override { return clock; }
@@ -86,7 +73,22 @@ class MemoryEnv final : public Env {
     }
     // A batch whose files appear at its commit; with failWrites set its adds fail.
     std::unique_ptr<FileBatch> startFileBatch() override {
-        return std::make_unique<MemoryFileBatch>(*this);
+        struct Batch final : FileBatch {
+            explicit Batch(MemoryEnv& files) : env(files) {}
+            void add(const std::filesystem::path& path, std::string_view bytes) override {
+                env.checkWrite(path);
+                pending.emplace_back(path, bytes);
+            }
+            void commit() override {
+                for (const auto& [path, bytes] : pending) {
+                    env.replaceFile(path, bytes);
+                }
+                pending.clear();
+            }
+            MemoryEnv& env;
+            std::vector<std::pair<std::filesystem::path, std::string>> pending;
+        };
+        return std::make_unique<Batch>(*this);
     }
     void createFolder(const std::filesystem::path& folder) override {
         createdFolders.insert(folder);
@@ -127,17 +129,5 @@ class MemoryEnv final : public Env {
     std::set<std::filesystem::path> createdFolders;
     bool failWrites = false;
 };
-
-inline void MemoryFileBatch::add(const std::filesystem::path& path, std::string_view bytes) {
-    env_.checkWrite(path);
-    pending_.emplace_back(path, bytes);
-}
-
-inline void MemoryFileBatch::commit() {
-    for (auto& [path, bytes] : pending_) {
-        env_.files[path] = std::move(bytes);
-    }
-    pending_.clear();
-}
 
 }  // namespace quillbat

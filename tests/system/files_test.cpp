@@ -105,10 +105,7 @@ TEST(FileSystemTest, ReplacesFilesTogetherAtTheCommit) {
         FileReplacement dropped;
         dropped.add(folder / "index.html", "never");
         dropped.add(folder / "2026-04-01.html", "never");
-        EXPECT_THAT([&] { dropped.add(folder / "no such folder" / "a.html", "never"); },
-                    ThrowsMessage<FileWriteError>("cannot write " +
-                                                  pathToUtf8(folder / "no such folder" / "a.html") +
-                                                  ": No such file or directory"));
+        EXPECT_THROW(dropped.add(folder / "no such folder" / "a.html", "never"), FileWriteError);
     }
     EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"index.html"}));
     EXPECT_EQ(folder.read("index.html"), "old index");
